@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/ToolkitServices.h"
+
+#include <QStringList>
+#include <map>
+
+// Toolkit services without a window: keeps the controls' state, answers the
+// name box from a script and logs every call in order.
+class FakeToolkit : public ToolkitServices
+{
+public:
+    FakeToolkit();
+
+    void SetLabelText(Control label, const QString &text) override;
+    QString GetLabelText(Control label) const override;
+    void SetBoxText(Control box, const QString &text) override;
+    QString GetBoxText(Control box) const override;
+    void EnableControl(Control control, bool on) override;
+    void FocusControl(Control control) override;
+    void SetWindowBackground(Rgb colour) override;
+    void SetWindowTitle(const QString &title) override;
+    DisplayState WindowDisplayState() const override;
+    void ShowMessage(const QString &text) override;
+    QString AskText(const QString &prompt) override;
+    QString ProgramFolder() const override;
+    void TerminateProgram() override;
+    void ReportFailure(const Failure &failure) override;
+
+    // What the name box answers (the empty text stands for Cancel).
+    QString nameToType;
+    // What the player has typed into the answer box.
+    QString typedAnswer;
+    DisplayState displayState = DisplayState::Normal;
+
+    // Every call, one line each, such as "SetLabelText lblnome1 Anna".
+    QStringList calls;
+    QStringList messages;
+    std::map<Control, bool> enabled;
+    Control focused = Control::cmdExit;
+    Rgb background{212, 208, 200};
+    QString title;
+    bool terminated = false;
+    QString failure;
+
+    // The calls whose line starts with the prefix.
+    QStringList callsStartingWith(const QString &prefix) const;
+
+private:
+    void log(const QString &line);
+    std::map<Control, QString> m_labels;
+};
+
+// The name of a control as the window knows it.
+QString controlName(Control control);

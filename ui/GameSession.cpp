@@ -1,0 +1,49 @@
+#include "ui/GameSession.h"
+
+#include "app/EventDelivery.h"
+#include "ui/AnswerBox.h"
+
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+
+GameSession::GameSession(QtToolkit::EndProcess endProcess, Tavola::RecordFolder recordFolder)
+    : m_toolkit(m_window, std::move(endProcess)),
+      m_tavola(m_toolkit, m_random, m_sound, std::move(recordFolder))
+{
+    connectEvents();
+}
+
+void GameSession::deliver(void (Tavola::*handler)())
+{
+    deliverEvent(m_toolkit, [this, handler] { (m_tavola.*handler)(); });
+}
+
+void GameSession::connectEvents()
+{
+    QObject::connect(&m_window, &TavolaWindow::firstActivated, [this] { deliver(&Tavola::Form_Activate); });
+    QObject::connect(&m_window, &TavolaWindow::displayChanged, [this] { deliver(&Tavola::Form_Resize); });
+    QObject::connect(m_window.button(Control::cmdNext), &QPushButton::clicked,
+                     [this] { deliver(&Tavola::cmdNext_Click); });
+    QObject::connect(m_window.button(Control::cmdExit), &QPushButton::clicked,
+                     [this] { deliver(&Tavola::cmdExit_Click); });
+    QObject::connect(m_window.timer(), &QTimer::timeout, [this] {
+        // The clock waits while the player reads one of the game's boxes.
+        if (!m_toolkit.isBoxOpen())
+            deliver(&Tavola::Timer1_Timer);
+    });
+    m_window.answerBox()->setKeyFilter([this](int16_t &keyCode) {
+        deliverEvent(m_toolkit, [this, &keyCode] { m_tavola.txtAnswer_KeyPress(keyCode); });
+    });
+}
+
+void GameSession::start()
+{
+    deliver(&Tavola::Form_Load);
+    m_window.show();
+}
+
+QString GameSession::standardRecordFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
