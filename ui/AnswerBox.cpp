@@ -11,6 +11,7 @@ constexpr int pasteCode = 22; // Ctrl+V
 AnswerBox::AnswerBox(QWidget *parent) : QLineEdit(parent)
 {
     setMaxLength(8);
+    setAccessibleName(QStringLiteral("Risultato"));
 }
 
 void AnswerBox::setKeyFilter(KeyFilter filter)
