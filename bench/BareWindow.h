@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// The yardstick: a plain Qt window that shows the game's background picture
+// and nothing else.
+class BareWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BareWindow(const QString &picturePath, QWidget *parent = nullptr);
+
+signals:
+    void painted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};

@@ -1,0 +1,27 @@
+#include "BenchProbe.h"
+#include "ProblemPaintWatch.h"
+#include "QuickPlayer.h"
+#include "ui/GameSession.h"
+
+#include <QApplication>
+#include <QLabel>
+
+// The real game, started as the program starts it, with a quick player who
+// answers the name and greeting boxes. It is measured up to the first problem
+// on screen, or left alone from there with its clock running.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavola"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavola"));
+    BenchProbe probe(QApplication::arguments());
+    QuickPlayer player(QStringLiteral("Prova"));
+
+    GameSession session(QtToolkit::endProcessNow, GameSession::standardRecordFolder);
+    ProblemPaintWatch watch(session.window().label(Control::lblNum2), [&] {
+        player.stop();
+        probe.firstPaint();
+    });
+    session.start();
+    return QApplication::exec();
+}
