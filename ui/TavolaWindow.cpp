@@ -1,76 +1,179 @@
 #include "ui/TavolaWindow.h"
 
 #include "ui/AnswerBox.h"
-#include "ui/DesignText.h"
+#include "ui/ControlDesign.h"
+#include "ui/DesignLayout.h"
+#include "ui/FitLabel.h"
+#include "ui/FontSubstitutions.h"
+#include "ui/MenuTree.h"
+#include "ui/OutlinedLabel.h"
+#include "ui/PictureButton.h"
+#include "ui/PictureSurface.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
-#include <QPushButton>
+#include <QMenuBar>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// Designed places are in twips: 15 make one pixel.
-QRect fromTwips(int left, int top, int width, int height)
+// The client area as designed, in pixels.
+constexpr QSize clientSize(976, 814);
+
+// Where the tip of the duck's beak lies in the pointer picture.
+constexpr QPoint pointerHotSpot(3, 12);
+
+// The pointer of the feedback line and the new-problem button, the stock
+// pointer that carries a small square.
+constexpr Qt::CursorShape squarePointer = Qt::DragMoveCursor;
+
+// One of the pictures stored inside the program.
+QPixmap picture(const QString &name)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    return QPixmap(u":/pictures/"_s + name + u".png"_s);
+}
+
+// The window icon, drawn for each size the desktop asks for.
+QIcon gameIcon()
+{
+    QIcon icon;
+    for (const QString &name : {u"icon-16"_s, u"icon-32"_s, u"icon-48"_s, u"icon"_s, u"icon-128"_s, u"icon-256"_s})
+        icon.addPixmap(picture(name));
+    return icon;
+}
+
+// Gives the control its designed text and background colours.
+void applyColours(QWidget *control, const ControlDesign &design)
+{
+    QPalette palette = control->palette();
+    if (design.ink.isValid())
+        palette.setColor(control->foregroundRole(), design.ink);
+    if (design.paper.isValid())
+        palette.setColor(control->backgroundRole(), design.paper);
+    control->setPalette(palette);
 }
 
 } // namespace
 
 TavolaWindow::TavolaWindow(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Gioca con le moltiplicazioni 10- 100- 1000"));
-    auto *surface = new QWidget(this);
-    surface->setObjectName(QStringLiteral("Tavola"));
-    surface->setFixedSize(976, 814);
-    setCentralWidget(surface);
-    buildControls(surface);
+    installFontSubstitutions();
+    setWindowTitle(u"Gioca con le moltiplicazioni 10- 100- 1000"_s);
+    setWindowIcon(gameIcon());
+
+    m_surface = new PictureSurface(picture(u"background"_s), this);
+    m_surface->setObjectName(u"Tavola"_s);
+    m_surface->setCursor(QCursor(picture(u"cursor"_s), pointerHotSpot.x(), pointerHotSpot.y()));
+    m_layout = new DesignLayout(clientSize, m_surface);
+    setCentralWidget(m_surface);
+    buildControls();
+    buildMenuTree(menuBar());
 
     m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setObjectName(u"Timer1"_s);
     m_timer->setTimerType(Qt::PreciseTimer);
     m_timer->setInterval(1000);
 }
 
-QLabel *TavolaWindow::addLabel(QWidget *surface, Control name, const QString &objectName)
+void TavolaWindow::buildControls()
 {
-    auto *label = new QLabel(designText(name), surface);
-    label->setObjectName(objectName);
+    for (const ControlDesign &design : controlDesigns())
+        addControl(design);
+    addStopwatch();
+    keepTypingClearOfTheFactor();
+
+    m_nextButton->setAutoDefault(true);
+    m_nextButton->setEnabled(false);
+    setTabOrder(m_exitButton, m_nextButton);
+    setTabOrder(m_nextButton, m_answerBox);
+    m_exitButton->setFocus();
+}
+
+void TavolaWindow::addControl(const ControlDesign &design)
+{
+    QWidget *control = nullptr;
+    switch (design.kind) {
+    case ControlDesign::Kind::Label:
+        control = addLabel(design);
+        break;
+    case ControlDesign::Kind::Button:
+        control = addButton(design);
+        break;
+    case ControlDesign::Kind::Box:
+        control = addAnswerBox();
+        break;
+    }
+    control->setObjectName(design.name);
+    control->setFont(design.face.font());
+    control->setToolTip(design.toolTip);
+    if (design.squarePointer)
+        control->setCursor(squarePointer);
+    applyColours(control, design);
+    if (design.fits)
+        m_layout->addFitting(control, design.place().topLeft());
+    else
+        m_layout->addPlaced(control, design.place());
+}
+
+QLabel *TavolaWindow::addLabel(const ControlDesign &design)
+{
+    QLabel *label = design.fits ? new FitLabel(design.place().size(), m_surface) : new OutlinedLabel(m_surface);
     label->setTextFormat(Qt::PlainText);
-    m_labels[name] = label;
+    label->setText(design.designedText());
+    label->setAlignment(design.alignment | Qt::AlignTop);
+    label->setIndent(0);
+    label->setAutoFillBackground(design.paper.isValid());
+    if (design.border) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        // Room between the text and its frame.
+        label->setMargin(2);
+    }
+    if (design.control)
+        m_labels[*design.control] = label;
     return label;
 }
 
-void TavolaWindow::buildControls(QWidget *surface)
+PictureButton *TavolaWindow::addButton(const ControlDesign &design)
 {
-    addLabel(surface, Control::lblNum1, QStringLiteral("lblNum1"))->setGeometry(fromTwips(960, 0, 345, 1185));
-    addLabel(surface, Control::lblNum2, QStringLiteral("lblNum2"))->setGeometry(fromTwips(5280, 0, 345, 1185));
-    addLabel(surface, Control::lblMessage, QStringLiteral("lblMessage"))->setGeometry(fromTwips(1680, 2040, 6615, 615));
-    addLabel(surface, Control::lblconto, QStringLiteral("lblconto"))->setGeometry(fromTwips(0, 2280, 1575, 495));
-    addLabel(surface, Control::lblScore, QStringLiteral("lblScore"))->setGeometry(fromTwips(1080, 4080, 555, 885));
-    addLabel(surface, Control::lblScore1, QStringLiteral("lblScore1"))->setGeometry(fromTwips(5160, 4080, 540, 885));
-    addLabel(surface, Control::lblScore2, QStringLiteral("lblScore2"))->setGeometry(fromTwips(8520, 4080, 555, 885));
-    addLabel(surface, Control::lblnome1, QStringLiteral("lblnome1"))->setGeometry(fromTwips(120, 6240, 180, 540));
-    addLabel(surface, Control::lblnome, QStringLiteral("lblnome"))->setGeometry(fromTwips(3000, 6720, 1260, 555));
-    addLabel(surface, Control::lblpunti, QStringLiteral("lblpunti"))->setGeometry(fromTwips(9960, 6840, 270, 540));
+    auto *button = new PictureButton(design.designedText(), m_surface);
+    if (design.control == Control::cmdNext) {
+        button->setPictures(picture(u"smile-32"_s), picture(u"laugh-32"_s), picture(u"neutral-32"_s));
+        m_nextButton = button;
+    } else {
+        const QPixmap sign = picture(u"noentry-32"_s);
+        button->setPictures(sign, sign, sign);
+        m_exitButton = button;
+    }
+    return button;
+}
 
-    m_answerBox = new AnswerBox(surface);
-    m_answerBox->setObjectName(QStringLiteral("txtAnswer"));
-    m_answerBox->setGeometry(fromTwips(7800, 0, 5295, 1200));
+AnswerBox *TavolaWindow::addAnswerBox()
+{
+    m_answerBox = new AnswerBox(m_surface);
+    return m_answerBox;
+}
 
-    m_nextButton = new QPushButton(designText(Control::cmdNext), surface);
-    m_nextButton->setObjectName(QStringLiteral("cmdNext"));
-    m_nextButton->setGeometry(fromTwips(1800, 5160, 2055, 1095));
-    m_nextButton->setAutoDefault(true);
-    m_nextButton->setEnabled(false);
+void TavolaWindow::addStopwatch()
+{
+    auto *stopwatch = new QLabel(m_surface);
+    stopwatch->setObjectName(u"Image1"_s);
+    stopwatch->setPixmap(picture(u"stopwatch-32"_s));
+    stopwatch->setToolTip(u"Clicca sotto di me per impostare il Timer"_s);
+    m_layout->addPlaced(stopwatch, fromTwips({480, 1680, 480, 480}));
+}
 
-    m_exitButton = new QPushButton(designText(Control::cmdExit), surface);
-    m_exitButton->setObjectName(QStringLiteral("cmdExit"));
-    m_exitButton->setGeometry(fromTwips(7680, 5160, 2055, 1095));
-
-    setTabOrder(m_exitButton, m_nextButton);
-    setTabOrder(m_nextButton, m_answerBox);
+void TavolaWindow::keepTypingClearOfTheFactor()
+{
+    // The widest factor a problem shows: two digits, the comma, three decimals.
+    QLabel *factor = label(Control::lblNum2);
+    const int factorWidth =
+        factor->fontMetrics().horizontalAdvance(u"00,000"_s) + 2 * (factor->frameWidth() + factor->margin());
+    constexpr int gap = 4;
+    const int overlap = factor->x() + factorWidth + gap - m_answerBox->x();
+    m_answerBox->setTextMargins(qMax(0, overlap), 0, 0, 0);
 }
 
 QLabel *TavolaWindow::label(Control name) const
@@ -102,10 +205,7 @@ QWidget *TavolaWindow::control(Control name) const
 
 void TavolaWindow::setBackgroundColour(const QColor &colour)
 {
-    QPalette palette = centralWidget()->palette();
-    palette.setColor(QPalette::Window, colour);
-    centralWidget()->setPalette(palette);
-    centralWidget()->setAutoFillBackground(true);
+    m_surface->setColour(colour);
 }
 
 bool TavolaWindow::event(QEvent *event)

@@ -6,11 +6,16 @@
 #include <map>
 
 class AnswerBox;
+struct ControlDesign;
+class DesignLayout;
+class PictureButton;
+class PictureSurface;
 class QLabel;
 class QPushButton;
 class QTimer;
 
-// The game's window with its controls, reached by their names.
+// The game's window: the photograph, the controls at their designed places,
+// reached by their names, and the menu bar with the rules.
 class TavolaWindow : public QMainWindow
 {
     Q_OBJECT
@@ -39,13 +44,22 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void buildControls(QWidget *surface);
-    QLabel *addLabel(QWidget *surface, Control name, const QString &objectName);
+    void buildControls();
+    void addControl(const ControlDesign &design);
+    QLabel *addLabel(const ControlDesign &design);
+    PictureButton *addButton(const ControlDesign &design);
+    AnswerBox *addAnswerBox();
+    void addStopwatch();
+    // Typing starts to the right of the longest factor, which runs over the
+    // left end of the answer box.
+    void keepTypingClearOfTheFactor();
 
+    PictureSurface *m_surface = nullptr;
+    DesignLayout *m_layout = nullptr;
     std::map<Control, QLabel *> m_labels;
     AnswerBox *m_answerBox = nullptr;
-    QPushButton *m_nextButton = nullptr;
-    QPushButton *m_exitButton = nullptr;
+    PictureButton *m_nextButton = nullptr;
+    PictureButton *m_exitButton = nullptr;
     QTimer *m_timer = nullptr;
     bool m_activated = false;
 };

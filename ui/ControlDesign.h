@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/ToolkitServices.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+// A typeface at the size and style the window was designed with.
+struct DesignFace
+{
+    QString family{};
+    qreal points = 0;
+    bool bold = false;
+    bool italic = false;
+
+    QFont font() const;
+};
+
+// How one control of the window looks as designed: where it stands, its
+// typeface, colours, frame, text and tooltip.
+struct ControlDesign
+{
+    // The widget that carries the control.
+    enum class Kind { Label, Box, Button };
+
+    QString name{};
+    Kind kind = Kind::Label;
+    // The name the game logic reaches the control by, if it reaches it.
+    std::optional<Control> control{};
+    // The fixed text of a label the game logic never touches.
+    QString text{};
+    // Left, top, width and height in twips.
+    QRect twips{};
+    DesignFace face{};
+    QColor ink{};
+    // No colour: the picture behind shows through.
+    QColor paper{};
+    bool border = false;
+    // The label takes the size its one-line text needs, keeping left and top.
+    bool fits = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QString toolTip{};
+    // The pointer shows the small square inside a square.
+    bool squarePointer = false;
+
+    // The text the control shows before the game gives it one.
+    QString designedText() const;
+    // The place in pixels at the usual 96 dots per inch.
+    QRect place() const;
+};
+
+// Every text control of the window, from the back to the front.
+const QList<ControlDesign> &controlDesigns();
+
+// A place designed in twips, in pixels: 15 twips make one pixel.
+QRect fromTwips(const QRect &twips);
