@@ -12,6 +12,8 @@ class BareWindow : public QWidget
 public:
     explicit BareWindow(const QString &picturePath, QWidget *parent = nullptr);
 
+    bool hasPicture() const { return !m_picture.isNull(); }
+
 signals:
     void painted();
 
