@@ -39,6 +39,7 @@ private slots:
     void emptyFittingLabelKeepsItsDesignedBox_data();
     void emptyFittingLabelKeepsItsDesignedBox();
     void textGivenBeforeShowFitsOnShow();
+    void longFeedbackWidensAboutItsCentre();
     void longestProblemAndAnswerShowWhole();
     void nextButtonPictures_data();
     void nextButtonPictures();
@@ -384,6 +385,22 @@ void TestWindow::fittingLabelGrowsToTheRight_data()
     QTest::newRow("factor with decimals") << Control::lblNum2 << u"7"_s << u"50,999"_s;
     QTest::newRow("multiplier") << Control::lblNum1 << u"10"_s << u"1000"_s;
     QTest::newRow("record holder") << Control::lblnome << u"nome"_s << u"Giovanni Battista"_s;
+}
+
+void TestWindow::longFeedbackWidensAboutItsCentre()
+{
+    showWindow();
+    QLabel *message = m_window->label(Control::lblMessage);
+    const QRect designed = message->geometry();
+    message->setText(QStringLiteral("Esatto! Maria Vittoria Benedetta sei forte!"));
+
+    const QRect widened = message->geometry();
+    QVERIFY(widened.width() >= message->sizeHint().width());
+    QVERIFY(qAbs(widened.center().x() - designed.center().x()) <= 1);
+    QCOMPARE(widened.top(), designed.top());
+
+    message->setText(QStringLiteral("Sbagliato!! 268"));
+    QCOMPARE(message->geometry(), designed);
 }
 
 void TestWindow::fittingLabelGrowsToTheRight()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 DesignLayout::DesignLayout(const QSize &clientSize, QWidget *surface) : QLayout(surface), m_clientSize(clientSize)
 {
     setContentsMargins(0, 0, 0, 0);
@@ -15,24 +17,29 @@ DesignLayout::~DesignLayout()
 
 void DesignLayout::addPlaced(QWidget *control, const QRect &place)
 {
-    add(control, place, false);
+    add(control, place, Sizing::Fixed);
 }
 
 void DesignLayout::addFitting(QWidget *control, const QPoint &topLeft)
 {
-    add(control, QRect(topLeft, QSize()), true);
+    add(control, QRect(topLeft, QSize()), Sizing::FitsText);
 }
 
-void DesignLayout::add(QWidget *control, const QRect &place, bool fits)
+void DesignLayout::addWidening(QWidget *control, const QRect &place)
+{
+    add(control, place, Sizing::WidensAboutCentre);
+}
+
+void DesignLayout::add(QWidget *control, const QRect &place, Sizing sizing)
 {
     addChildWidget(control);
-    m_placements.append({new QWidgetItem(control), place, fits});
+    m_placements.append({new QWidgetItem(control), place, sizing});
     invalidate();
 }
 
 void DesignLayout::addItem(QLayoutItem *item)
 {
-    m_placements.append({item, item->geometry(), false});
+    m_placements.append({item, item->geometry(), Sizing::Fixed});
     invalidate();
 }
 
@@ -81,9 +88,27 @@ void DesignLayout::placeAll()
         QWidget *control = placement.item->widget();
         if (!control)
             continue;
-        if (placement.fits)
-            control->setGeometry(QRect(placement.place.topLeft(), control->sizeHint()));
-        else
+        switch (placement.sizing) {
+        case Sizing::Fixed:
             control->setGeometry(placement.place);
+            break;
+        case Sizing::FitsText:
+            control->setGeometry(QRect(placement.place.topLeft(), control->sizeHint()));
+            break;
+        case Sizing::WidensAboutCentre:
+            control->setGeometry(widenedToText(*control, placement.place));
+            break;
+        }
     }
+}
+
+QRect DesignLayout::widenedToText(const QWidget &control, const QRect &place) const
+{
+    // The feedback with a long name keeps both its ends in sight.
+    const int needed = control.sizeHint().width();
+    if (needed <= place.width())
+        return place;
+    const int width = std::min(needed, m_clientSize.width());
+    const int left = std::clamp(place.center().x() - width / 2, 0, m_clientSize.width() - width);
+    return {left, place.top(), width, place.height()};
 }

@@ -19,6 +19,9 @@ public:
     void addPlaced(QWidget *control, const QRect &place);
     // Keeps the control's top-left corner at the given point.
     void addFitting(QWidget *control, const QPoint &topLeft);
+    // Keeps a centred label at the given place, widened evenly on both sides
+    // while its text is longer than the place.
+    void addWidening(QWidget *control, const QRect &place);
 
     void addItem(QLayoutItem *item) override;
     QLayoutItem *itemAt(int index) const override;
@@ -30,16 +33,19 @@ public:
     void invalidate() override;
 
 private:
+    enum class Sizing { Fixed, FitsText, WidensAboutCentre };
+
     // One control and where it belongs.
     struct Placement
     {
         QLayoutItem *item = nullptr;
         QRect place;
-        bool fits = false;
+        Sizing sizing = Sizing::Fixed;
     };
 
-    void add(QWidget *control, const QRect &place, bool fits);
+    void add(QWidget *control, const QRect &place, Sizing sizing);
     void placeAll();
+    QRect widenedToText(const QWidget &control, const QRect &place) const;
 
     QList<Placement> m_placements;
     QSize m_clientSize;

@@ -114,6 +114,8 @@ void TavolaWindow::addControl(const ControlDesign &design)
     applyColours(control, design);
     if (design.fits)
         m_layout->addFitting(control, design.place().topLeft());
+    else if (design.control && design.alignment & Qt::AlignHCenter)
+        m_layout->addWidening(control, design.place());
     else
         m_layout->addPlaced(control, design.place());
 }
