@@ -41,6 +41,7 @@ void GameSession::start()
 {
     deliver(&Tavola::Form_Load);
     m_window.show();
+    m_window.activateWindow();
 }
 
 QString GameSession::standardRecordFolder()

@@ -213,11 +213,21 @@ void TavolaWindow::setBackgroundColour(const QColor &colour)
 bool TavolaWindow::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && !m_activated) {
-        m_activated = true;
-        emit firstActivated();
-    }
+    if (event->type() == QEvent::WindowActivate)
+        announceFirstActivation();
+    // Where nothing activates a new window (no window manager), the game
+    // still starts once the window is up.
+    if (event->type() == QEvent::Show)
+        QTimer::singleShot(0, this, &TavolaWindow::announceFirstActivation);
     return handled;
+}
+
+void TavolaWindow::announceFirstActivation()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    emit firstActivated();
 }
 
 void TavolaWindow::changeEvent(QEvent *event)

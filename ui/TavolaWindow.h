@@ -44,6 +44,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Tells once that the window is up and active, so the first problem is posed.
+    void announceFirstActivation();
     void buildControls();
     void addControl(const ControlDesign &design);
     QLabel *addLabel(const ControlDesign &design);
