@@ -3,6 +3,7 @@
 #include "app/EventDelivery.h"
 #include "ui/AnswerBox.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -39,6 +40,9 @@ void GameSession::connectEvents()
 
 void GameSession::start()
 {
+    // A steady caret: the big answer box is easy to find without blinking,
+    // and the window stays still while the pupil thinks.
+    QApplication::setCursorFlashTime(0);
     deliver(&Tavola::Form_Load);
     m_window.show();
     m_window.activateWindow();

@@ -1,7 +1,6 @@
 #include "ui/OutlinedLabel.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 OutlinedLabel::OutlinedLabel(QWidget *parent) : QLabel(parent)
 {
@@ -29,13 +28,18 @@ void OutlinedLabel::paintEvent(QPaintEvent *event)
     drawFrame(&painter);
 
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const QFontMetrics metrics = fontMetrics();
-    const QRect textRect = metrics.boundingRect(area, int(alignment()), text());
-    QPainterPath outline;
-    outline.addText(textRect.left(), textRect.top() + metrics.ascent(), font(), text());
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.strokePath(outline, QPen(outlineColour(), outlineWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-
+    const int flags = int(alignment());
+    // The outline is the text itself drawn around its place in the outline
+    // shade: glyphs come from the cache, so the clock's repaint every second
+    // stays cheap.
+    const qreal width = outlineWidth();
+    const qreal diagonal = width * 0.7071;
+    painter.setPen(outlineColour());
+    for (const QPointF offset : {QPointF(-width, 0), QPointF(width, 0), QPointF(0, -width), QPointF(0, width),
+                                 QPointF(-diagonal, -diagonal), QPointF(diagonal, -diagonal),
+                                 QPointF(-diagonal, diagonal), QPointF(diagonal, diagonal)}) {
+        painter.drawText(QRectF(area).translated(offset), flags, text());
+    }
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(textRect, int(alignment()), text());
+    painter.drawText(area, flags, text());
 }
