@@ -10,6 +10,7 @@
 
 GameSession::GameSession(QtToolkit::EndProcess endProcess, Tavola::RecordFolder recordFolder)
     : m_toolkit(m_window, std::move(endProcess)),
+      m_sound(m_toolkit.ProgramFolder()),
       m_tavola(m_toolkit, m_random, m_sound, std::move(recordFolder))
 {
     connectEvents();

@@ -2,7 +2,7 @@
 
 #include "app/Tavola.h"
 #include "numtext/TimeSeededRandom.h"
-#include "ui/QtSoundPlayer.h"
+#include "ui/LazySoundPlayer.h"
 #include "ui/QtToolkit.h"
 #include "ui/TavolaWindow.h"
 
@@ -29,7 +29,7 @@ private:
 
     TavolaWindow m_window;
     QtToolkit m_toolkit;
-    QtSoundPlayer m_sound;
+    LazySoundPlayer m_sound;
     TimeSeededRandom m_random;
     Tavola m_tavola;
 };
