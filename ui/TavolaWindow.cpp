@@ -36,12 +36,14 @@ QPixmap picture(const QString &name)
     return QPixmap(u":/pictures/"_s + name + u".png"_s);
 }
 
-// The window icon, drawn for each size the desktop asks for.
+// The window icon at each size the desktop may ask for; a size is read from
+// the program only when it is first drawn.
 QIcon gameIcon()
 {
     QIcon icon;
-    for (const QString &name : {u"icon-16"_s, u"icon-32"_s, u"icon-48"_s, u"icon"_s, u"icon-128"_s, u"icon-256"_s})
-        icon.addPixmap(picture(name));
+    for (const auto &[name, size] : {std::pair{u"icon-16"_s, 16}, {u"icon-32"_s, 32}, {u"icon-48"_s, 48},
+                                     {u"icon"_s, 64}, {u"icon-128"_s, 128}, {u"icon-256"_s, 256}})
+        icon.addFile(u":/pictures/"_s + name + u".png"_s, QSize(size, size));
     return icon;
 }
 
