@@ -1,6 +1,8 @@
 #include "ui/OutlinedLabel.h"
 
+#include <QEvent>
 #include <QPainter>
+#include <QStyle>
 
 OutlinedLabel::OutlinedLabel(QWidget *parent) : QLabel(parent)
 {
@@ -13,9 +15,26 @@ QColor OutlinedLabel::outlineColour() const
     return luminance > 0.4 ? QColor(0, 0, 0, 200) : QColor(255, 255, 255, 220);
 }
 
-qreal OutlinedLabel::outlineWidth() const
+int OutlinedLabel::outlineWidth() const
 {
-    return qMax(2.0, QFontInfo(font()).pixelSize() / 10.0);
+    return qMax(2, qRound(QFontInfo(font()).pixelSize() / 10.0));
+}
+
+void OutlinedLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_shaped = QStaticText();
+}
+
+const QStaticText &OutlinedLabel::shapedText()
+{
+    if (m_shaped.text() != text()) {
+        m_shaped.setText(text());
+        m_shaped.setTextFormat(Qt::PlainText);
+        m_shaped.prepare(QTransform(), font());
+    }
+    return m_shaped;
 }
 
 void OutlinedLabel::paintEvent(QPaintEvent *event)
@@ -26,20 +45,22 @@ void OutlinedLabel::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     drawFrame(&painter);
+    painter.setFont(font());
 
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    const int flags = int(alignment());
     // The outline is the text itself drawn around its place in the outline
-    // shade: glyphs come from the cache, so the clock's repaint every second
-    // stays cheap.
-    const qreal width = outlineWidth();
-    const qreal diagonal = width * 0.7071;
+    // shade, at whole-pixel offsets so the glyphs come from the cache: the
+    // clock's repaint every second stays cheap.
+    const QStaticText &shaped = shapedText();
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QPoint origin = QStyle::alignedRect(layoutDirection(), alignment(), shaped.size().toSize(), area).topLeft();
+    const int width = outlineWidth();
+    const int diagonal = qRound(width * 0.7071);
     painter.setPen(outlineColour());
-    for (const QPointF offset : {QPointF(-width, 0), QPointF(width, 0), QPointF(0, -width), QPointF(0, width),
-                                 QPointF(-diagonal, -diagonal), QPointF(diagonal, -diagonal),
-                                 QPointF(-diagonal, diagonal), QPointF(diagonal, diagonal)}) {
-        painter.drawText(QRectF(area).translated(offset), flags, text());
+    for (const QPoint offset : {QPoint(-width, 0), QPoint(width, 0), QPoint(0, -width), QPoint(0, width),
+                                QPoint(-diagonal, -diagonal), QPoint(diagonal, -diagonal),
+                                QPoint(-diagonal, diagonal), QPoint(diagonal, diagonal)}) {
+        painter.drawStaticText(origin + offset, shaped);
     }
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(area, flags, text());
+    painter.drawStaticText(origin, shaped);
 }

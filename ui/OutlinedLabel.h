@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QStaticText>
 
 // A text label that stays readable over the photograph: when its background
 // is clear, its text gets a thin outline in a contrasting shade, dark around
@@ -15,8 +16,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QColor outlineColour() const;
-    qreal outlineWidth() const;
+    int outlineWidth() const;
+    // The text laid out once for all the strokes that draw it, until it changes.
+    const QStaticText &shapedText();
+
+    QStaticText m_shaped;
 };
