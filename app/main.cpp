@@ -7,6 +7,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavola"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavola"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("local.tavola.tavola"));
 
     GameSession session(QtToolkit::endProcessNow, GameSession::standardRecordFolder);
     session.start();
