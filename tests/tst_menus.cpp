@@ -51,10 +51,10 @@ void TestMenus::items_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("opens");
 
-    QTest::newRow("wp") << u"wp"_s << u"Tavola — gioco libero per la scuola primaria"_s << QStringList{u"v"_s};
+    QTest::newRow("wp") << u"wp"_s << u"Tavola — un gioco per la scuola primaria"_s << QStringList{u"v"_s};
     QTest::newRow("v") << u"v"_s << u"Per le classi della scuola primaria"_s << QStringList();
     QTest::newRow("Ciao") << u"Ciao"_s << u"Creato dagli sviluppatori di Tavola"_s << QStringList();
-    QTest::newRow("a") << u"a"_s << u"Contatti: la pagina del progetto"_s << QStringList{u"dgg"_s};
+    QTest::newRow("a") << u"a"_s << u"Contatti: le istruzioni (README) del gioco"_s << QStringList{u"dgg"_s};
     QTest::newRow("dgg") << u"dgg"_s
                          << u"Se volete contattare gli autori per suggerimenti o per segnalare eventuali errori . "
                             "Vi ringraziamo in anticipo"_s

@@ -29,12 +29,12 @@ void addItem(QWidget *owner, const QString &name, const QString &text)
 
 void buildMenuTree(QMenuBar *bar)
 {
-    QMenu *project = addMenu(bar, u"wp"_s, u"Tavola — gioco libero per la scuola primaria"_s);
+    QMenu *project = addMenu(bar, u"wp"_s, u"Tavola — un gioco per la scuola primaria"_s);
     addItem(project, u"v"_s, u"Per le classi della scuola primaria"_s);
 
     addItem(bar, u"Ciao"_s, u"Creato dagli sviluppatori di Tavola"_s);
 
-    QMenu *contact = addMenu(bar, u"a"_s, u"Contatti: la pagina del progetto"_s);
+    QMenu *contact = addMenu(bar, u"a"_s, u"Contatti: le istruzioni (README) del gioco"_s);
     addItem(contact, u"dgg"_s,
             u"Se volete contattare gli autori per suggerimenti o per segnalare eventuali errori . "
             "Vi ringraziamo in anticipo"_s);
