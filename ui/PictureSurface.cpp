@@ -1,10 +1,25 @@
 #include "ui/PictureSurface.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPaintEvent>
 
-PictureSurface::PictureSurface(const QPixmap &picture, QWidget *parent)
-    : QWidget(parent), m_picture(picture), m_colour(palette().color(QPalette::Button))
+namespace {
+
+// The picture at the path, decoded once for the whole program.
+std::shared_future<QImage> decodedOnce(const QString &path)
+{
+    static QHash<QString, std::shared_future<QImage>> decoded;
+    auto found = decoded.find(path);
+    if (found == decoded.end())
+        found = decoded.insert(path, std::async(std::launch::async, [path] { return QImage(path); }).share());
+    return *found;
+}
+
+} // namespace
+
+PictureSurface::PictureSurface(const QString &picturePath, QWidget *parent)
+    : QWidget(parent), m_picture(decodedOnce(picturePath)), m_colour(palette().color(QPalette::Button))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -19,5 +34,5 @@ void PictureSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_colour);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawImage(0, 0, m_picture.get());
 }

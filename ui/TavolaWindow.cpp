@@ -66,7 +66,7 @@ TavolaWindow::TavolaWindow(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(u"Gioca con le moltiplicazioni 10- 100- 1000"_s);
     setWindowIcon(gameIcon());
 
-    m_surface = new PictureSurface(picture(u"background"_s), this);
+    m_surface = new PictureSurface(u":/pictures/background.png"_s, this);
     m_surface->setObjectName(u"Tavola"_s);
     m_surface->setCursor(QCursor(picture(u"cursor"_s), pointerHotSpot.x(), pointerHotSpot.y()));
     m_layout = new DesignLayout(clientSize, m_surface);
