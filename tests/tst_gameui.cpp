@@ -1,4 +1,5 @@
 #include "BoxAnswerer.h"
+#include "PupilArithmetic.h"
 #include "ui/AnswerBox.h"
 #include "ui/GameSession.h"
 
@@ -52,23 +53,7 @@ void TestGameUi::cleanup()
 
 QString TestGameUi::rightAnswer() const
 {
-    // The product, worked out the way a pupil would: by moving the comma.
-    const QString factor = textOf(Control::lblNum2);
-    const int zeros = textOf(Control::lblNum1).size() - 1;
-    QString digits = factor;
-    int decimals = 0;
-    if (const int comma = factor.indexOf(QLatin1Char(',')); comma >= 0) {
-        decimals = factor.size() - comma - 1;
-        digits.remove(comma, 1);
-    }
-    const int shift = zeros - decimals;
-    if (shift >= 0)
-        digits += QString(shift, QLatin1Char('0'));
-    else
-        digits.insert(digits.size() + shift, QLatin1Char(','));
-    while (digits.contains(QLatin1Char(',')) && (digits.endsWith(QLatin1Char('0')) || digits.endsWith(QLatin1Char(','))))
-        digits.chop(1);
-    return digits;
+    return productByMovingTheComma(textOf(Control::lblNum1), textOf(Control::lblNum2));
 }
 
 void TestGameUi::startShowsTheWindowWithTheName()

@@ -1,5 +1,6 @@
 #include "ScriptedPlayer.h"
 
+#include "PupilArithmetic.h"
 #include "ui/TavolaWindow.h"
 
 #include <QAbstractButton>
@@ -143,8 +144,7 @@ void ScriptedPlayer::pressEnter()
     std::fflush(stdout);
 }
 
-// The product of the problem on screen, worked out as on paper: the comma of
-// the factor moves one place to the right for every zero of the multiplier.
+// The product of the problem on screen, as a pupil works it out.
 QString ScriptedPlayer::rightAnswer() const
 {
     const QString multiplier = labelText(QStringLiteral("lblNum1"));
@@ -153,15 +153,7 @@ QString ScriptedPlayer::rightAnswer() const
     if (shift < 1 || multiplier != QStringLiteral("1") + QString(shift, QLatin1Char('0')) || factor.isEmpty())
         mismatch(QStringLiteral("no problem on screen: ") + multiplier + QStringLiteral(" x ") + factor);
 
-    QString whole = factor.section(QLatin1Char(','), 0, 0);
-    QString fraction = factor.section(QLatin1Char(','), 1).leftJustified(shift, QLatin1Char('0'));
-    whole += fraction.left(shift);
-    fraction.remove(0, shift);
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    while (whole.size() > 1 && whole.startsWith(QLatin1Char('0')))
-        whole.remove(0, 1);
-    return fraction.isEmpty() ? whole : whole + QLatin1Char(',') + fraction;
+    return productByMovingTheComma(multiplier, factor);
 }
 
 // The right product with its last digit changed: as long as the right one,
