@@ -69,16 +69,16 @@ QString reasonFor(const QString &path, int error)
     throw Failure::file(nativePath(path), reasonFor(path, error));
 }
 
-// The error a file step on the path would meet because of what lies on the
-// way to its folder, or 0 when the folder is there.
-int folderError(const QString &path)
+// The error that what lies on the way to the folder gives a file step in it,
+// or 0 when the folder is there.
+int errorOnTheWayTo(const QString &folder)
 {
-    for (QFileInfo at(folderOf(path));; at = QFileInfo(at.absolutePath())) {
+    bool missing = false;
+    for (QFileInfo at(folder);; at = QFileInfo(at.absolutePath())) {
         if (at.exists())
-            return at.isDir() ? 0 : ENOTDIR;
-        if (at.isRoot())
-            return ENOENT;
-        if (at.absolutePath() == at.absoluteFilePath())
+            return !at.isDir() ? ENOTDIR : missing ? ENOENT : 0;
+        missing = true;
+        if (at.isRoot() || at.absolutePath() == at.absoluteFilePath())
             return ENOENT;
     }
 }
@@ -123,8 +123,10 @@ std::unique_ptr<QLockFile> lockFor(const QString &path, int waitMs)
         return lock;
     if (lock->error() == QLockFile::LockFailedError)
         throw Failure::file(nativePath(path), QStringLiteral("un'altra partita sta salvando il record e non ha finito"));
-    const int onTheWay = folderError(path);
-    failWith(path + QStringLiteral(".lock"), onTheWay != 0 ? onTheWay : EACCES);
+    // The lock file could be created but not written: the disk is full.
+    const int onTheWay = errorOnTheWayTo(folderOf(path));
+    const int error = lock->error() == QLockFile::PermissionError ? EACCES : onTheWay != 0 ? onTheWay : ENOSPC;
+    throw Failure::file(nativePath(path), reasonFor(lock->fileName(), error));
 }
 
 } // namespace
@@ -316,7 +318,7 @@ void FileLayer::MakeFolder(const QString &path)
 {
     if (QDir().mkpath(path))
         return;
-    const int onTheWay = folderError(path + QStringLiteral("/."));
+    const int onTheWay = errorOnTheWayTo(path);
     throw Failure::file(nativePath(path), reasonFor(path + QStringLiteral("/."), onTheWay != 0 ? onTheWay : EACCES));
 }
 
@@ -336,7 +338,7 @@ std::unique_ptr<QLockFile> FileLayer::TryLock(const QString &path)
 
 bool FileLayer::HasLeftovers(const QString &path)
 {
-    return !leftoversOf(path).isEmpty();
+    return !leftoversOf(path).isEmpty() || QFileInfo::exists(path + QStringLiteral(".lock"));
 }
 
 void FileLayer::RemoveLeftovers(const QString &path)

@@ -50,7 +50,8 @@ public:
     static std::unique_ptr<QLockFile> Lock(const QString &path);
     // Like Lock, but gives no lock instead of failing.
     static std::unique_ptr<QLockFile> TryLock(const QString &path);
-    // Whether a save that never finished left a temporary file for the path.
+    // Whether a save that never finished left a temporary file for the path,
+    // or a lock file (the lock goes with the next lock and unlock).
     static bool HasLeftovers(const QString &path);
     // Removes those temporary files; hold the path's lock meanwhile.
     static void RemoveLeftovers(const QString &path);
