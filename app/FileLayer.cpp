@@ -123,7 +123,8 @@ std::unique_ptr<QLockFile> lockFor(const QString &path, int waitMs)
         return lock;
     if (lock->error() == QLockFile::LockFailedError)
         throw Failure::file(nativePath(path), QStringLiteral("un'altra partita sta salvando il record e non ha finito"));
-    // The lock file could be created but not written: the disk is full.
+    // With the folder in place, a lock file that could not be made or written
+    // means a full disk.
     const int onTheWay = errorOnTheWayTo(folderOf(path));
     const int error = lock->error() == QLockFile::PermissionError ? EACCES : onTheWay != 0 ? onTheWay : ENOSPC;
     throw Failure::file(nativePath(path), reasonFor(lock->fileName(), error));
