@@ -1,17 +1,22 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <map>
 #include <memory>
 
-class QFileDevice;
+class QLockFile;
 
 // Text files opened under small numbers, as the record store uses them.
 // Every failure throws a Failure that names the file and the reason.
 class FileLayer
 {
 public:
+    // How much of a file is ever read: a record is a few lines, and whatever
+    // else a file holds is not worth the time and memory of a start-up.
+    static constexpr qint64 ReadBound = 4096;
+
     FileLayer();
     ~FileLayer();
 
@@ -21,20 +26,44 @@ public:
     void OpenForAppend(int16_t number, const QString &path);
     // Opens an existing file for reading from its start.
     void OpenForInput(int16_t number, const QString &path);
-    // Opens for writing anew. The old content stays whole until Close puts
-    // the new one in its place at once.
+    // Opens for writing anew. The old content stays whole until Close has the
+    // new one safely on disk and puts it in its place at once.
     void OpenForOutput(int16_t number, const QString &path);
     // Size of the open file in bytes.
     qint64 Length(int16_t number) const;
     // Reads up to count bytes as text in the system's 8-bit encoding.
     QString ReadChars(int16_t number, qint64 count);
+    // The start of the open input file as text: all of it up to ReadBound
+    // bytes; a longer file is cut there, back to its last whole character.
+    QString ReadStart(int16_t number);
     // Writes the text, then carriage return and line feed.
     void WriteLine(int16_t number, const QString &text);
     void Close(int16_t number);
 
-private:
-    QFileDevice &openFile(int16_t number) const;
-    void open(int16_t number, std::unique_ptr<QFileDevice> file, int mode);
+    // Whether anything lies at the path.
+    static bool Exists(const QString &path);
+    // Creates the folder and the folders above it that are missing.
+    static void MakeFolder(const QString &path);
 
-    std::map<int16_t, std::unique_ptr<QFileDevice>> m_files;
+    // Keeps every other process that locks the same path waiting until the
+    // returned lock is gone; the lock file lies beside the path.
+    static std::unique_ptr<QLockFile> Lock(const QString &path);
+    // Like Lock, but gives no lock instead of failing.
+    static std::unique_ptr<QLockFile> TryLock(const QString &path);
+    // Whether a save that never finished left a temporary file for the path,
+    // or a lock file (the lock goes with the next lock and unlock).
+    static bool HasLeftovers(const QString &path);
+    // Removes those temporary files; hold the path's lock meanwhile.
+    static void RemoveLeftovers(const QString &path);
+
+    // The text of a file's first bytes; when the file goes on, a character
+    // split at the end is left out.
+    static QString TextOfStart(const QByteArray &start, bool fileGoesOn);
+
+private:
+    struct OpenFile;
+    OpenFile &openFile(int16_t number) const;
+    QByteArray readBytes(int16_t number, qint64 count);
+
+    std::map<int16_t, std::unique_ptr<OpenFile>> m_files;
 };

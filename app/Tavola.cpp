@@ -1,6 +1,5 @@
 #include "app/Tavola.h"
 
-#include "app/Failure.h"
 #include "clock/Countdown.h"
 #include "game/AnswerRules.h"
 #include "game/Problem.h"
@@ -10,7 +9,7 @@
 #include "numtext/RandomSource.h"
 #include "ui/ToolkitServices.h"
 
-#include <QDir>
+#include <QLockFile>
 
 using numtext::CheckedAdd;
 using numtext::FormatByPattern;
@@ -35,6 +34,7 @@ void Tavola::Form_Load()
     m_toolkit.SetLabelText(Control::lblnome1, playerName);
     StartClock();
     windowsDir = GetSystemDir();
+    removeLeftovers();
     createRecordFiles();
     m_toolkit.SetLabelText(Control::lblpunti, Leggifiletxt(scoreFilePath()));
     m_toolkit.SetLabelText(Control::lblnome, Leggifiletxt(nameFilePath()));
@@ -131,12 +131,22 @@ void Tavola::saveRecordAndEnd()
 {
     const double storedRecord = numtext::LeadingNumber(m_toolkit.GetLabelText(Control::lblpunti));
     const double score = numtext::TextToNumber(m_toolkit.GetLabelText(Control::lblScore));
-    if (storedRecord < score) {
-        writeRecordFile(scoreFilePath(), m_toolkit.GetLabelText(Control::lblScore));
-        writeRecordFile(nameFilePath(), m_toolkit.GetLabelText(Control::lblnome1));
+    if (storedRecord < score && saveIfStillBest(score))
         m_toolkit.ShowMessage(QStringLiteral("Ok! Ho registrato il tuo record, C A M P I O N E"));
-    }
     m_toolkit.TerminateProgram();
+}
+
+bool Tavola::saveIfStillBest(double score)
+{
+    // Another game may have stored a better record since this one started:
+    // while this game holds the lock, no other one checks or saves.
+    const std::unique_ptr<QLockFile> lock = m_files.Lock(scoreFilePath());
+    const QString storedNow = FileLayer::Exists(scoreFilePath()) ? Leggifiletxt(scoreFilePath()) : QString();
+    if (!(numtext::LeadingNumber(storedNow) < score))
+        return false;
+    writeRecordFile(scoreFilePath(), m_toolkit.GetLabelText(Control::lblScore));
+    writeRecordFile(nameFilePath(), m_toolkit.GetLabelText(Control::lblnome1));
+    return true;
 }
 
 void Tavola::writeRecordFile(const QString &path, const QString &line)
@@ -164,8 +174,7 @@ void Tavola::PlayWav(const QString &path)
 QString Tavola::GetSystemDir()
 {
     const QString folder = m_recordFolder();
-    if (!QDir().mkpath(folder))
-        throw Failure::file(QDir::toNativeSeparators(folder), QStringLiteral("non si riesce a creare la cartella dei record"));
+    FileLayer::MakeFolder(folder);
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
@@ -178,11 +187,25 @@ void Tavola::createRecordFiles()
     m_files.Close(fileNumber);
 }
 
+void Tavola::removeLeftovers()
+{
+    const QString record[] = {scoreFilePath(), nameFilePath()};
+    if (!FileLayer::HasLeftovers(record[0]) && !FileLayer::HasLeftovers(record[1]))
+        return;
+    // Under the lock, a temporary file is no other game's save in progress.
+    // A folder nobody can write to keeps them: the game does not need that.
+    const std::unique_ptr<QLockFile> lock = FileLayer::TryLock(record[0]);
+    if (!lock)
+        return;
+    for (const QString &path : record)
+        FileLayer::RemoveLeftovers(path);
+}
+
 QString Tavola::Leggifiletxt(const QString &nomefile)
 {
     const int16_t number = m_files.FreeFile();
     m_files.OpenForInput(number, nomefile);
-    const QString content = m_files.ReadChars(number, m_files.Length(number));
+    const QString content = m_files.ReadStart(number);
     m_files.Close(number);
     return content;
 }

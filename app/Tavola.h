@@ -31,7 +31,8 @@ public:
 
     // The record folder, with one separator at its end.
     QString GetSystemDir();
-    // The whole content of a file, line endings included.
+    // The content of a file up to FileLayer::ReadBound bytes, line endings
+    // included: all of any real record.
     QString Leggifiletxt(const QString &nomefile);
 
     // The game state, for those who watch the game.
@@ -55,6 +56,8 @@ private:
     void createRecordFiles();
     void judgeAnswer();
     void saveRecordAndEnd();
+    bool saveIfStillBest(double score);
+    void removeLeftovers();
     void writeRecordFile(const QString &path, const QString &line);
     QString scoreFilePath() const;
     QString nameFilePath() const;

@@ -3,6 +3,8 @@
 #include "app/Failure.h"
 #include "ui/DesignText.h"
 
+#include <cstdlib>
+
 QString controlName(Control control)
 {
     switch (control) {
@@ -122,6 +124,8 @@ void FakeToolkit::TerminateProgram()
 {
     log(QStringLiteral("TerminateProgram"));
     terminated = true;
+    if (onEnd)
+        onEnd(EXIT_SUCCESS);
 }
 
 void FakeToolkit::ReportFailure(const Failure &reported)
@@ -129,4 +133,6 @@ void FakeToolkit::ReportFailure(const Failure &reported)
     log(QStringLiteral("ReportFailure %1").arg(reported.message()));
     failure = reported.message();
     terminated = true;
+    if (onEnd)
+        onEnd(EXIT_FAILURE);
 }

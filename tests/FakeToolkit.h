@@ -3,6 +3,7 @@
 #include "ui/ToolkitServices.h"
 
 #include <QStringList>
+#include <functional>
 #include <map>
 
 // Toolkit services without a window: keeps the controls' state, answers the
@@ -42,6 +43,9 @@ public:
     QString title;
     bool terminated = false;
     QString failure;
+    // Called with the exit status when the game ends the program, for a test
+    // whose process is to end then as the real program's does.
+    std::function<void(int status)> onEnd;
 
     // The calls whose line starts with the prefix.
     QStringList callsStartingWith(const QString &prefix) const;
