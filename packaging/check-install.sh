@@ -65,11 +65,6 @@ check_sounds() {
             fail "no wave file suoni/$cue beside the program"
         fi
     done
-    if [ -f "$(dirname "$program")/tavola_sound.so" ]; then
-        pass "sound module tavola_sound.so beside the program"
-    else
-        fail "no sound module tavola_sound.so beside the program"
-    fi
 }
 
 check_command_link() {
