@@ -1,10 +1,12 @@
 #include "BoxAnswerer.h"
 #include "GameFixture.h"
 #include "PupilArithmetic.h"
+#include "ui/ApplicationSetup.h"
 #include "ui/GameSession.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +36,8 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setUpApplication(); }
+    void recordFolderIsTheGamesWhoeverStartsIt();
     void cleanup() { m_session.reset(); }
     void gameEnds_data();
     void gameEnds();
@@ -54,6 +58,21 @@ private:
     // "right" or "wrong" for every answer judged, in order.
     QStringList m_judgements;
 };
+
+// Whatever name the program that starts the game goes by.
+void TestEndToEnd::recordFolderIsTheGamesWhoeverStartsIt()
+{
+    QTemporaryDir dataHome;
+    const QByteArray dataHomeBefore = qgetenv("XDG_DATA_HOME");
+    const QString nameBefore = QCoreApplication::applicationName();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    QCoreApplication::setApplicationName(QStringLiteral("altro"));
+    const QString folder = GameSession::standardRecordFolder();
+    QCoreApplication::setApplicationName(nameBefore);
+    qputenv("XDG_DATA_HOME", dataHomeBefore);
+
+    QCOMPARE(folder, dataHome.filePath(QStringLiteral("tavola")));
+}
 
 void TestEndToEnd::gameEnds_data()
 {
