@@ -1,7 +1,7 @@
 #include "BenchProbe.h"
 #include "BoxAnswerer.h"
-#include "ProblemPaintWatch.h"
 #include "ui/ApplicationSetup.h"
+#include "ui/FirstTextPaint.h"
 #include "ui/GameSession.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     BoxAnswerer player(QStringLiteral("Prova"));
 
     GameSession session(QtToolkit::endProcessNow, GameSession::standardRecordFolder);
-    ProblemPaintWatch watch(session.window().label(Control::lblNum2), [&] { probe.firstPaint(); });
+    FirstTextPaint watch(session.window().label(Control::lblNum2), [&] { probe.firstPaint(); });
     session.start();
     return QApplication::exec();
 }

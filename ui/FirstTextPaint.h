@@ -6,17 +6,18 @@
 
 class QLabel;
 
-// Runs a task once, as soon as a label has been painted with a text in it:
-// the moment that text is on screen.
+// Calls back once, the first time a label is painted with a text in it: the
+// moment that text goes on screen. The call comes from inside the paint, so
+// work posted from it runs once the picture is out.
 class FirstTextPaint : public QObject
 {
 public:
-    FirstTextPaint(QLabel *label, std::function<void()> task);
+    FirstTextPaint(QLabel *label, std::function<void()> onFirstPaint);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLabel *m_label;
-    std::function<void()> m_task;
+    std::function<void()> m_onFirstPaint;
 };

@@ -15,7 +15,9 @@ GameSession::GameSession(QtToolkit::EndProcess endProcess, Tavola::RecordFolder 
       m_tavola(m_toolkit, m_random, m_sound, std::move(recordFolder))
 {
     connectEvents();
-    new FirstTextPaint(m_window.label(Control::lblNum2), [this] { loadCues(); });
+    new FirstTextPaint(m_window.label(Control::lblNum2), [this] {
+        QTimer::singleShot(0, &m_window, [this] { loadCues(); });
+    });
 }
 
 void GameSession::deliver(void (Tavola::*handler)())
