@@ -45,12 +45,14 @@ void TestProgram::unusableRecordFolderEndsWithAReport()
     const QByteArray errors = game.readAllStandardError();
 
     QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == EXIT_FAILURE, errors.constData());
-    const QStringList boxes = QString::fromUtf8(game.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList boxes =
+        QString::fromUtf8(game.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(boxes.size(), 3);
     QCOMPARE(boxes.at(0), QStringLiteral("box\tTavola\thidden\tCome ti chiami?"));
     QCOMPARE(boxes.at(1), QStringLiteral("box\tTavola\thidden\t Anna vediamo se sei un vero campione  "));
     const QString folder = QDir::toNativeSeparators(dataHome + QStringLiteral("/tavola"));
-    QVERIFY2(boxes.at(2).startsWith(QStringLiteral("box\tTavola\thidden\tSi è verificato un errore")), qPrintable(boxes.at(2)));
+    const QString report = QStringLiteral("box\tTavola\thidden\tSi è verificato un errore");
+    QVERIFY2(boxes.at(2).startsWith(report), qPrintable(boxes.at(2)));
     QVERIFY2(boxes.at(2).contains(folder), qPrintable(boxes.at(2)));
     QVERIFY2(QString::fromUtf8(errors).contains(folder), errors.constData());
 }

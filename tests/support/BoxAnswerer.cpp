@@ -31,7 +31,10 @@ BoxAnswerer::BoxAnswerer(QString name, QObject *parent) : QObject(parent), m_nam
 
 bool BoxAnswerer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Show && (qobject_cast<QInputDialog *>(watched) || qobject_cast<QMessageBox *>(watched))) {
+    const auto isBox = [watched] {
+        return qobject_cast<QInputDialog *>(watched) || qobject_cast<QMessageBox *>(watched);
+    };
+    if (event->type() == QEvent::Show && isBox()) {
         // Once the box has finished showing and waits for its answer.
         QTimer::singleShot(0, this, [this, box = QPointer(static_cast<QWidget *>(watched))] {
             if (box)

@@ -70,7 +70,8 @@ QString FakeToolkit::GetBoxText(Control) const
 void FakeToolkit::EnableControl(Control control, bool on)
 {
     log([&] {
-        return QStringLiteral("EnableControl %1 %2").arg(controlName(control), on ? QStringLiteral("on") : QStringLiteral("off"));
+        const QString state = on ? QStringLiteral("on") : QStringLiteral("off");
+        return QStringLiteral("EnableControl %1 %2").arg(controlName(control), state);
     });
     enabled[control] = on;
 }
