@@ -1,7 +1,7 @@
 #include "app/EventDelivery.h"
 
-#include "app/Failure.h"
-#include "ui/ToolkitServices.h"
+#include "contracts/Failure.h"
+#include "contracts/ToolkitServices.h"
 
 void deliverEvent(ToolkitServices &toolkit, const std::function<void()> &handler)
 {

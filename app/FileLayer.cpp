@@ -1,6 +1,6 @@
 #include "app/FileLayer.h"
 
-#include "app/Failure.h"
+#include "contracts/Failure.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,11 +7,11 @@
 #include "game/SoundPlayer.h"
 #include "numtext/NumText.h"
 #include "numtext/RandomSource.h"
-#include "ui/ToolkitServices.h"
+#include "contracts/ToolkitServices.h"
 
 #include <QLockFile>
 
-using numtext::CheckedAdd;
+using numtext::checkedAdd;
 using numtext::FormatByPattern;
 
 namespace {
@@ -90,18 +90,18 @@ void Tavola::judgeAnswer()
 {
     answerText = m_toolkit.GetBoxText(Control::txtAnswer);
     if (isRightAnswer(answerText, expectedAnswer)) {
-        rightCount = CheckedAdd(rightCount, 1);
+        rightCount = checkedAdd(rightCount, 1);
         m_toolkit.SetLabelText(Control::lblMessage, rightAnswerMessage(playerName));
         PlayWav(soundCuePath(m_toolkit.ProgramFolder(), SoundCue::Right));
     } else {
-        wrongCount = CheckedAdd(wrongCount, 1);
+        wrongCount = checkedAdd(wrongCount, 1);
         m_toolkit.SetLabelText(Control::lblMessage, wrongAnswerMessage(expectedAnswer));
         PlayWav(soundCuePath(m_toolkit.ProgramFolder(), SoundCue::Wrong));
         m_toolkit.SetWindowBackground(Rgb{0, 0, 0});
         m_toolkit.SetLabelText(Control::lblScore1, FormatByPattern(wrongCount, QStringLiteral("###0")));
     }
     m_toolkit.SetLabelText(Control::lblScore, FormatByPattern(rightCount, QStringLiteral("####0")));
-    m_toolkit.SetLabelText(Control::lblScore2, FormatByPattern(CheckedAdd(rightCount, wrongCount), QStringLiteral("####0")));
+    m_toolkit.SetLabelText(Control::lblScore2, FormatByPattern(checkedAdd(rightCount, wrongCount), QStringLiteral("####0")));
     m_toolkit.EnableControl(Control::cmdNext, true);
     m_toolkit.FocusControl(Control::cmdNext);
 }

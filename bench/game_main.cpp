@@ -1,6 +1,7 @@
 #include "BenchProbe.h"
-#include "ProblemPaintWatch.h"
-#include "QuickPlayer.h"
+#include "BoxAnswerer.h"
+#include "ui/ApplicationSetup.h"
+#include "ui/FirstTextPaint.h"
 #include "ui/GameSession.h"
 
 #include <QApplication>
@@ -12,16 +13,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tavola"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavola"));
+    setUpApplication();
     BenchProbe probe(QApplication::arguments());
-    QuickPlayer player(QStringLiteral("Prova"));
+    BoxAnswerer player(QStringLiteral("Prova"));
 
     GameSession session(QtToolkit::endProcessNow, GameSession::standardRecordFolder);
-    ProblemPaintWatch watch(session.window().label(Control::lblNum2), [&] {
-        player.stop();
-        probe.firstPaint();
-    });
+    FirstTextPaint watch(session.window().label(Control::lblNum2), [&] { probe.firstPaint(); });
     session.start();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
-#include "QuietToolkit.h"
-#include "SilentSound.h"
-#include "app/Failure.h"
+#include "FakeToolkit.h"
+#include "RecordingSound.h"
+#include "contracts/Failure.h"
 #include "app/Tavola.h"
 #include "numtext/NumText.h"
 #include "numtext/TimeSeededRandom.h"
@@ -28,6 +28,7 @@ struct Timings
     Clock::duration judging{};
     long rounds = 0;
     long rightAnswers = 0;
+    long cues = 0;
 };
 
 // Every other answer is right, so both ways of judging are timed.
@@ -36,7 +37,7 @@ QString answerFor(const Tavola &tavola, int round)
     return round % 2 == 0 ? numtext::NumberToText(tavola.ExpectedAnswer()) : QStringLiteral("0");
 }
 
-void playOneRound(Tavola &tavola, QuietToolkit &toolkit, int round, Timings &timings)
+void playOneRound(Tavola &tavola, FakeToolkit &toolkit, int round, Timings &timings)
 {
     const auto poseStart = Clock::now();
     tavola.cmdNext_Click();
@@ -52,14 +53,17 @@ void playOneRound(Tavola &tavola, QuietToolkit &toolkit, int round, Timings &tim
 
 void playOneGame(const QString &recordFolder, Timings &timings)
 {
-    QuietToolkit toolkit;
-    SilentSound sound;
+    FakeToolkit toolkit;
+    toolkit.quiet = true;
+    toolkit.nameToType = QStringLiteral("Prova");
+    RecordingSound sound;
     TimeSeededRandom random;
     Tavola tavola(toolkit, random, sound, [&recordFolder] { return recordFolder; });
     tavola.Form_Load();
     for (int round = 0; round < roundsPerGame; ++round)
         playOneRound(tavola, toolkit, round, timings);
     timings.rightAnswers += tavola.RightCount();
+    timings.cues += sound.played.size();
 }
 
 double averageNs(Clock::duration total, long count)
@@ -80,7 +84,7 @@ int main()
         std::fprintf(stderr, "tavola_bench_logic: %s\n", qPrintable(failure.message()));
         return EXIT_FAILURE;
     }
-    if (timings.rightAnswers * 2 != timings.rounds) {
+    if (timings.rightAnswers * 2 != timings.rounds || timings.cues != timings.rounds) {
         std::fprintf(stderr, "tavola_bench_logic: %ld of %ld right answers were judged right\n",
                      timings.rightAnswers, timings.rounds / 2);
         return EXIT_FAILURE;

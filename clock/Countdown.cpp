@@ -16,10 +16,10 @@ void countDownOneSecond(int16_t &hours, int16_t &minutes, float &seconds)
 {
     if (seconds == 0) {
         if (minutes > 0) {
-            minutes = numtext::CheckedAdd(minutes, -1);
+            minutes = numtext::checkedAdd(minutes, -1);
         } else {
             minutes = 59;
-            hours = numtext::CheckedAdd(hours, -1);
+            hours = numtext::checkedAdd(hours, -1);
         }
         seconds = 60;
     }

@@ -1,6 +1,6 @@
 #include "numtext/NumText.h"
 
-#include "app/Failure.h"
+#include "contracts/Failure.h"
 
 #include <algorithm>
 #include <charconv>
@@ -33,17 +33,17 @@ struct PatternLayout
     int decimals = 0;
 };
 
-bool IsPlaceholder(QChar c)
+bool isPlaceholder(QChar c)
 {
     return c == u'0' || c == u'#';
 }
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-void TrimDigits(DecimalDigits &digits)
+void trimDigits(DecimalDigits &digits)
 {
     digits.whole.erase(0, digits.whole.find_first_not_of('0'));
     digits.fraction.erase(digits.fraction.find_last_not_of('0') + 1);
@@ -52,7 +52,7 @@ void TrimDigits(DecimalDigits &digits)
 }
 
 // Places the point of a mantissa "d.ddd" written with a decimal exponent.
-DecimalDigits PlacePoint(bool negative, std::string mantissa, int exponent)
+DecimalDigits placePoint(bool negative, std::string mantissa, int exponent)
 {
     DecimalDigits digits;
     digits.negative = negative;
@@ -65,14 +65,14 @@ DecimalDigits PlacePoint(bool negative, std::string mantissa, int exponent)
         digits.whole = mantissa.substr(0, wholeCount);
         digits.fraction = mantissa.substr(wholeCount);
     }
-    TrimDigits(digits);
+    trimDigits(digits);
     return digits;
 }
 
 // The value's digits correctly rounded to the given number of significant
 // digits, so that a value next to a short decimal reads as that decimal.
 template <typename Real>
-DecimalDigits SignificantDigits(Real value, int significant)
+DecimalDigits significantDigits(Real value, int significant)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
@@ -87,7 +87,7 @@ DecimalDigits SignificantDigits(Real value, int significant)
     const auto exponentMark = text.find('e');
     std::string mantissa;
     for (char c : text.substr(0, exponentMark)) {
-        if (IsDigit(c))
+        if (isDigit(c))
             mantissa += c;
     }
     std::string_view exponentText = text.substr(exponentMark + 1);
@@ -95,20 +95,20 @@ DecimalDigits SignificantDigits(Real value, int significant)
         exponentText.remove_prefix(1);
     int exponent = 0;
     std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    return PlacePoint(negative, std::move(mantissa), exponent);
+    return placePoint(negative, std::move(mantissa), exponent);
 }
 
-DecimalDigits ExactDigits(int16_t value)
+DecimalDigits exactDigits(int16_t value)
 {
     DecimalDigits digits;
     digits.negative = value < 0;
     digits.whole = std::to_string(std::abs(int(value)));
-    TrimDigits(digits);
+    trimDigits(digits);
     return digits;
 }
 
 // Adds one unit in the last place, carrying leftwards into the whole part.
-void IncrementLastDigit(DecimalDigits &digits)
+void incrementLastDigit(DecimalDigits &digits)
 {
     for (auto *part : {&digits.fraction, &digits.whole}) {
         for (auto it = part->rbegin(); it != part->rend(); ++it) {
@@ -124,21 +124,21 @@ void IncrementLastDigit(DecimalDigits &digits)
 
 // Rounds half away from zero to exactly the given number of decimals,
 // padding the fraction with zeros when it is shorter.
-void RoundToDecimals(DecimalDigits &digits, int decimals)
+void roundToDecimals(DecimalDigits &digits, int decimals)
 {
     const auto kept = std::size_t(decimals);
     if (digits.fraction.size() > kept) {
         const bool up = digits.fraction[kept] >= '5';
         digits.fraction.resize(kept);
         if (up)
-            IncrementLastDigit(digits);
+            incrementLastDigit(digits);
     }
     digits.fraction.resize(kept, '0');
     if (digits.whole.empty() && digits.fraction.find_first_not_of('0') == std::string::npos)
         digits.negative = false;
 }
 
-PatternLayout ReadPattern(QStringView pattern)
+PatternLayout readPattern(QStringView pattern)
 {
     PatternLayout layout;
     const qsizetype separator = pattern.indexOf(u'.');
@@ -146,18 +146,18 @@ PatternLayout ReadPattern(QStringView pattern)
     layout.wholeSection = layout.hasSeparator ? pattern.left(separator) : pattern;
     layout.decimalSection = layout.hasSeparator ? pattern.mid(separator + 1) : QStringView();
     for (QChar c : layout.wholeSection) {
-        layout.wholePlaceholders += IsPlaceholder(c);
+        layout.wholePlaceholders += isPlaceholder(c);
         layout.requiredWholeDigits += c == u'0';
     }
     for (QChar c : layout.decimalSection)
-        layout.decimals += IsPlaceholder(c);
+        layout.decimals += isPlaceholder(c);
     return layout;
 }
 
 // Writes the whole part into the integer section: digits fill the
 // placeholders from the right, the leftmost placeholder takes any extra ones,
 // and other characters stay where they are.
-QString WriteWholeSection(QStringView section, const std::string &digits, int wholePlaceholders)
+QString writeWholeSection(QStringView section, const std::string &digits, int wholePlaceholders)
 {
     if (wholePlaceholders == 0)
         return section.toString() + QLatin1StringView(digits.data(), qsizetype(digits.size()));
@@ -165,7 +165,7 @@ QString WriteWholeSection(QStringView section, const std::string &digits, int wh
     std::size_t unwritten = digits.size();
     int placeholdersLeft = wholePlaceholders;
     for (auto it = section.rbegin(); it != section.rend(); ++it) {
-        if (!IsPlaceholder(*it)) {
+        if (!isPlaceholder(*it)) {
             out.prepend(*it);
             continue;
         }
@@ -177,12 +177,12 @@ QString WriteWholeSection(QStringView section, const std::string &digits, int wh
 }
 
 // How many decimals are written: trailing zeros on "#" placeholders are not.
-std::size_t KeptDecimals(QStringView section, const std::string &fraction)
+std::size_t keptDecimals(QStringView section, const std::string &fraction)
 {
     std::size_t kept = 0;
     std::size_t place = 0;
     for (QChar c : section) {
-        if (!IsPlaceholder(c))
+        if (!isPlaceholder(c))
             continue;
         if (fraction[place] != '0' || c == u'0')
             kept = place + 1;
@@ -192,13 +192,13 @@ std::size_t KeptDecimals(QStringView section, const std::string &fraction)
 }
 
 // Writes the decimals one per placeholder, other characters in place.
-QString WriteDecimalSection(QStringView section, const std::string &fraction)
+QString writeDecimalSection(QStringView section, const std::string &fraction)
 {
-    const std::size_t kept = KeptDecimals(section, fraction);
+    const std::size_t kept = keptDecimals(section, fraction);
     QString out;
     std::size_t place = 0;
     for (QChar c : section) {
-        if (!IsPlaceholder(c))
+        if (!isPlaceholder(c))
             out += c;
         else if (place++ < kept)
             out += QLatin1Char(fraction[place - 1]);
@@ -206,26 +206,26 @@ QString WriteDecimalSection(QStringView section, const std::string &fraction)
     return out;
 }
 
-QString FormatDigits(DecimalDigits digits, const QString &pattern)
+QString formatDigits(DecimalDigits digits, const QString &pattern)
 {
-    const PatternLayout layout = ReadPattern(pattern);
+    const PatternLayout layout = readPattern(pattern);
     if (layout.wholePlaceholders + layout.decimals == 0)
         return pattern;
 
-    RoundToDecimals(digits, layout.decimals);
+    roundToDecimals(digits, layout.decimals);
     if (int(digits.whole.size()) < layout.requiredWholeDigits)
         digits.whole.insert(0, layout.requiredWholeDigits - digits.whole.size(), '0');
 
     QString out = digits.negative ? QStringLiteral("-") : QString();
-    out += WriteWholeSection(layout.wholeSection, digits.whole, layout.wholePlaceholders);
+    out += writeWholeSection(layout.wholeSection, digits.whole, layout.wholePlaceholders);
     if (layout.hasSeparator)
-        out += u',' + WriteDecimalSection(layout.decimalSection, digits.fraction);
+        out += u',' + writeDecimalSection(layout.decimalSection, digits.fraction);
     return out;
 }
 
 // The double nearest to a plain decimal such as "-12.5"; beyond the range of
 // a double it is infinite when too large and zero when too small.
-double NearestDouble(std::string_view decimal)
+double nearestDouble(std::string_view decimal)
 {
     if (!decimal.empty() && decimal.front() == '+')
         decimal.remove_prefix(1);
@@ -240,7 +240,7 @@ double NearestDouble(std::string_view decimal)
     return value;
 }
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -250,7 +250,7 @@ std::string_view TrimBlanks(std::string_view text)
 
 // True when the text is an optional sign, digits and optionally a comma with
 // more digits.
-bool IsNumberText(std::string_view text)
+bool isNumberText(std::string_view text)
 {
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
         text.remove_prefix(1);
@@ -268,22 +268,22 @@ bool IsNumberText(std::string_view text)
 
 QString FormatByPattern(int16_t value, const QString &pattern)
 {
-    return FormatDigits(ExactDigits(value), pattern);
+    return formatDigits(exactDigits(value), pattern);
 }
 
 QString FormatByPattern(float value, const QString &pattern)
 {
-    return FormatDigits(SignificantDigits(value, 7), pattern);
+    return formatDigits(significantDigits(value, 7), pattern);
 }
 
 QString FormatByPattern(double value, const QString &pattern)
 {
-    return FormatDigits(SignificantDigits(value, 15), pattern);
+    return formatDigits(significantDigits(value, 15), pattern);
 }
 
 QString NumberToText(double value)
 {
-    const DecimalDigits digits = SignificantDigits(value, 15);
+    const DecimalDigits digits = significantDigits(value, 15);
     QString text = digits.negative ? QStringLiteral("-") : QString();
     text += digits.whole.empty() ? QStringLiteral("0") : QString::fromStdString(digits.whole);
     if (!digits.fraction.empty())
@@ -294,11 +294,11 @@ QString NumberToText(double value)
 double TextToNumber(const QString &text)
 {
     const std::string utf8 = text.toStdString();
-    std::string decimal(TrimBlanks(utf8));
-    if (!IsNumberText(decimal))
+    std::string decimal(trimBlanks(utf8));
+    if (!isNumberText(decimal))
         throw Failure::typeMismatch(text);
     std::replace(decimal.begin(), decimal.end(), ',', '.');
-    const double value = NearestDouble(decimal);
+    const double value = nearestDouble(decimal);
     if (std::isinf(value))
         throw Failure::overflow();
     return value;
@@ -312,13 +312,13 @@ double LeadingNumber(const QString &text)
             continue;
         const bool sign = (c == '-' || c == '+') && decimal.empty();
         const bool point = c == '.' && decimal.find('.') == std::string::npos;
-        if (!sign && !point && !IsDigit(c))
+        if (!sign && !point && !isDigit(c))
             break;
         decimal += c;
     }
     if (decimal.find_first_of("0123456789") == std::string::npos)
         return 0.0;
-    return NearestDouble(decimal);
+    return nearestDouble(decimal);
 }
 
 int16_t FloorToInt16(double value)
@@ -334,7 +334,7 @@ double TruncateFraction(double value)
     return std::trunc(value);
 }
 
-int16_t CheckedAdd(int16_t a, int16_t b)
+int16_t checkedAdd(int16_t a, int16_t b)
 {
     const int sum = int(a) + int(b);
     if (sum < -32768 || sum > 32767)

@@ -29,6 +29,6 @@ int16_t FloorToInt16(double value);
 double TruncateFraction(double value);
 
 // 16-bit sum that throws Failure (overflow) when it leaves -32768..32767.
-int16_t CheckedAdd(int16_t a, int16_t b);
+int16_t checkedAdd(int16_t a, int16_t b);
 
 } // namespace numtext

@@ -28,7 +28,7 @@ float TimeSeededRandom::valueOf(uint32_t k)
     return float(k) / 16777216.0f;
 }
 
-double TimeSeededRandom::CurrentTimeOfDay()
+double TimeSeededRandom::currentTimeOfDay()
 {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }

@@ -13,7 +13,7 @@ public:
     // Gives the seconds since midnight, with their fraction.
     using TimeOfDay = std::function<double()>;
 
-    explicit TimeSeededRandom(TimeOfDay secondsSinceMidnight = CurrentTimeOfDay);
+    explicit TimeSeededRandom(TimeOfDay secondsSinceMidnight = currentTimeOfDay);
 
     float NextRandom() override;
     void Reseed() override;
@@ -22,7 +22,7 @@ public:
     static float valueOf(uint32_t k);
 
 private:
-    static double CurrentTimeOfDay();
+    static double currentTimeOfDay();
 
     TimeOfDay m_secondsSinceMidnight;
     std::mt19937 m_engine;

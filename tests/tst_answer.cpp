@@ -1,3 +1,4 @@
+#include "Draws.h"
 #include "GameFixture.h"
 #include "app/EventDelivery.h"
 
@@ -20,21 +21,6 @@ private slots:
     void everyEnterCounts();
     void countOverflowEndsTheGame();
 };
-
-namespace {
-
-// Problems from the worked examples: the factor draw and the kind draw.
-struct Draws
-{
-    float factor;
-    float kind;
-};
-const Draws problem268{0.51694f, 5.5f / 60};      // 10 x 26,8
-const Draws problem234_7{0.44958f, 15.5f / 60};   // 10 x 23,47
-const Draws problem16100{0.3038f, 35.5f / 60};    // 1000 x 16,1
-const Draws problem10_6{0.00125f, 15.5f / 60};    // 10 x 1,06
-
-} // namespace
 
 void TestAnswer::keyFilter_data()
 {

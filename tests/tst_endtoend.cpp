@@ -1,15 +1,24 @@
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
+#include "BoxAnswerer.h"
+#include "GameFixture.h"
+#include "PupilArithmetic.h"
+#include "ui/ApplicationSetup.h"
+#include "ui/GameSession.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <limits>
 
 namespace {
 
 const QString askName = QStringLiteral("Come ti chiami?");
 const QString farewell = QStringLiteral("Ciao, alla prossima sfida. ");
 const QString recordSaved = QStringLiteral("Ok! Ho registrato il tuo record, C A M P I O N E");
+const QStringList recordFiles{QStringLiteral("quarzel.txt"), QStringLiteral("nquarzel.txt")};
 
 // The greeting that follows the name box.
 QString greeting(const QString &name)
@@ -17,232 +26,193 @@ QString greeting(const QString &name)
     return QStringLiteral(" ") + name + QStringLiteral(" vediamo se sei un vero campione  ");
 }
 
-// Where the game keeps its record files below a user's data folder.
-QString recordFolderIn(const QString &dataHome)
-{
-    return dataHome + QStringLiteral("/tavola");
-}
-
-// A box that the scripted player closed, as it wrote it down.
-struct ClosedBox
-{
-    bool windowShown = false;
-    QString title;
-    QString text;
-};
-
-// What one run of the scripted game showed and how it ended.
-struct Run
-{
-    QProcess::ExitStatus exitStatus = QProcess::CrashExit;
-    int exitCode = -1;
-    QList<ClosedBox> boxes;
-    // "right" or "wrong" for every answer judged, in order.
-    QStringList judgements;
-    QByteArray output;
-
-    QStringList boxTexts() const
-    {
-        QStringList texts;
-        for (const ClosedBox &box : boxes)
-            texts << box.text;
-        return texts;
-    }
-
-    // Takes in what the scripted player wrote down.
-    void readLog(const QByteArray &standardOutput)
-    {
-        for (const QString &line : QString::fromUtf8(standardOutput).split(QLatin1Char('\n'))) {
-            const QStringList fields = line.split(QLatin1Char('\t'));
-            if (fields.size() == 4 && fields.at(0) == QLatin1String("box")) {
-                QString text = fields.at(3);
-                text.replace(QLatin1String("\\n"), QLatin1String("\n"));
-                boxes.append({fields.at(1) == QLatin1String("shown"), fields.at(2), text});
-            } else if (fields.size() == 2 && fields.at(0) == QLatin1String("feedback")) {
-                judgements << judgementOf(fields.at(1));
-            }
-        }
-    }
-
-    static QString judgementOf(const QString &feedback)
-    {
-        if (feedback.startsWith(QLatin1String("Esatto! ")))
-            return QStringLiteral("right");
-        if (feedback.startsWith(QLatin1String("Sbagliato!! ")))
-            return QStringLiteral("wrong");
-        return feedback;
-    }
-};
-
-// Plays the script on the real game in a process of its own, with the user's
-// folders inside home and the record files below dataHome.
-Run play(const QStringList &script, const QTemporaryDir &home, const QString &dataHome)
-{
-    const QString scriptPath = home.filePath(QStringLiteral("script.txt"));
-    QFile scriptFile(scriptPath);
-    if (scriptFile.open(QIODevice::WriteOnly))
-        scriptFile.write(script.join(QLatin1Char('\n')).toUtf8() + '\n');
-    scriptFile.close();
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
-
-    QProcess game;
-    game.setProcessEnvironment(environment);
-    game.setWorkingDirectory(home.path());
-    game.start(QStringLiteral(TAVOLA_SCRIPTED), {scriptPath});
-    // Only a safety net against a game that never ends: nothing here is timed.
-    if (!game.waitForFinished(120000))
-        game.kill();
-    game.waitForFinished();
-
-    Run run;
-    run.exitStatus = game.exitStatus();
-    run.exitCode = game.exitCode();
-    const QByteArray standardOutput = game.readAllStandardOutput();
-    run.readLog(standardOutput);
-    run.output = standardOutput + game.readAllStandardError();
-    return run;
-}
-
-// The score file and the name file, byte by byte; a missing file reads "<missing>".
-QByteArrayList recordsIn(const QString &folder)
-{
-    QByteArrayList records;
-    for (const QString &name : {QStringLiteral("quarzel.txt"), QStringLiteral("nquarzel.txt")}) {
-        QFile file(folder + QLatin1Char('/') + name);
-        records << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>"));
-    }
-    return records;
-}
-
-void writeRecords(const QString &folder, const QByteArrayList &records)
-{
-    QDir().mkpath(folder);
-    const QStringList names{QStringLiteral("quarzel.txt"), QStringLiteral("nquarzel.txt")};
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        QFile file(folder + QLatin1Char('/') + names.at(i));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(records.at(i));
-    }
-}
-
 } // namespace
 
-// The shipped game's behaviour seen from outside: a script plays the real
-// program, offscreen, through key presses, and the test reads what boxes it
-// closed, how the process ended and what the record files hold.
-class EndToEndTest : public QObject
+// Whole games on the real window, offscreen, played through key presses: a
+// player answers the boxes, the clock moves only by its own timer's ticks,
+// and the end of the program is the ending the game asks for.
+class TestEndToEnd : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { setUpApplication(); }
+    void recordFolderIsTheGamesWhoeverStartsIt();
+    void cleanup() { m_session.reset(); }
     void gameEnds_data();
     void gameEnds();
-    void failureAtStartEndsBeforeTheWindowShows();
+
+private:
+    // One step of a game on the window: "type TEXT", "enter", "right" or
+    // "wrong" (type such an answer to the problem on screen, then Enter),
+    // "alt+n", "alt+x", or "time-up" (the clock's timer ticks until it ends
+    // the game).
+    void play(const QString &step);
+    void pressEnter();
+    void tickUntilTheEnd();
+    QString textOf(Control label) const { return m_session->window().label(label)->text(); }
+    QString rightAnswer() const;
+
+    std::unique_ptr<GameSession> m_session;
+    QList<int> m_endings;
+    // "right" or "wrong" for every answer judged, in order.
+    QStringList m_judgements;
 };
 
-// The scripted game lies in a folder without suoni/, so every game here is
-// played without its sounds: the exact list of boxes shows that no box and no
-// stop comes of it.
-void EndToEndTest::initTestCase()
+// Whatever name the program that starts the game goes by.
+void TestEndToEnd::recordFolderIsTheGamesWhoeverStartsIt()
 {
-    const QFileInfo program(QStringLiteral(TAVOLA_SCRIPTED));
-    QVERIFY2(program.isExecutable(), qPrintable(program.filePath()));
-    QVERIFY(!QFileInfo::exists(program.absolutePath() + QStringLiteral("/suoni")));
+    QTemporaryDir dataHome;
+    const QByteArray dataHomeBefore = qgetenv("XDG_DATA_HOME");
+    const QString nameBefore = QCoreApplication::applicationName();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    QCoreApplication::setApplicationName(QStringLiteral("altro"));
+    const QString folder = GameSession::standardRecordFolder();
+    QCoreApplication::setApplicationName(nameBefore);
+    qputenv("XDG_DATA_HOME", dataHomeBefore);
+
+    QCOMPARE(folder, dataHome.filePath(QStringLiteral("tavola")));
 }
 
-void EndToEndTest::gameEnds_data()
+void TestEndToEnd::gameEnds_data()
 {
     QTest::addColumn<QByteArrayList>("recordsBefore");
-    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("judgements");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QByteArrayList>("recordsAfter");
 
     const QByteArrayList annaWithTwo{"2\r\n", "Anna\r\n"};
+    const QByteArrayList firstStart;
 
     QTest::newRow("exit beats the record")
-        << QByteArrayList{"1\r\n", "Anna\r\n"}
-        << QStringList{"name Luca", "ok",
-                       "type x.", "answer-right", "alt+n",
-                       "answer-wrong", "alt+n",
-                       "type 0", "enter", "alt+n",
-                       "answer-right", "alt+x", "ok"}
+        << QByteArrayList{"1\r\n", "Anna\r\n"} << "Luca"
+        << QStringList{"type x.", "right", "alt+n", "wrong", "alt+n", "type 0", "enter", "alt+n", "right", "alt+x"}
         << QStringList{"right", "wrong", "wrong", "right"}
         << QStringList{askName, greeting("Luca"), recordSaved}
         << QByteArrayList{"2\r\n", "Luca\r\n"};
     QTest::newRow("time up on a first start makes the first record")
-        << QByteArrayList{}
-        << QStringList{"name Anna", "ok", "answer-right", "wait-end", "ok", "ok"}
-        << QStringList{"right"}
+        << firstStart << "Anna" << QStringList{"right", "time-up"} << QStringList{"right"}
         << QStringList{askName, greeting("Anna"), farewell, recordSaved}
         << QByteArrayList{"1\r\n", "Anna\r\n"};
     QTest::newRow("exit with an equal score stores nothing")
-        << annaWithTwo
-        << QStringList{"name Luca", "ok",
-                       "answer-right", "alt+n", "answer-wrong", "alt+n", "answer-right", "alt+x"}
-        << QStringList{"right", "wrong", "right"}
-        << QStringList{askName, greeting("Luca")}
-        << annaWithTwo;
+        << annaWithTwo << "Luca" << QStringList{"right", "alt+n", "wrong", "alt+n", "right", "alt+x"}
+        << QStringList{"right", "wrong", "right"} << QStringList{askName, greeting("Luca")} << annaWithTwo;
+    QTest::newRow("time up with an equal score says only goodbye")
+        << annaWithTwo << "Luca" << QStringList{"right", "alt+n", "right", "time-up"}
+        << QStringList{"right", "right"} << QStringList{askName, greeting("Luca"), farewell} << annaWithTwo;
     QTest::newRow("cancelled name stores an empty name")
-        << QByteArrayList{}
-        << QStringList{"cancel", "ok", "answer-right", "alt+x", "ok"}
-        << QStringList{"right"}
-        << QStringList{askName, greeting(QString()), recordSaved}
-        << QByteArrayList{"1\r\n", "\r\n"};
+        << firstStart << QString() << QStringList{"right", "alt+x"} << QStringList{"right"}
+        << QStringList{askName, greeting(QString()), recordSaved} << QByteArrayList{"1\r\n", "\r\n"};
 }
 
-void EndToEndTest::gameEnds()
+void TestEndToEnd::gameEnds()
 {
     QFETCH(QByteArrayList, recordsBefore);
-    QFETCH(QStringList, script);
+    QFETCH(QString, name);
+    QFETCH(QStringList, steps);
     QFETCH(QStringList, judgements);
     QFETCH(QStringList, boxes);
     QFETCH(QByteArrayList, recordsAfter);
 
-    QTemporaryDir home;
-    QVERIFY(home.isValid());
-    const QString dataHome = home.filePath(QStringLiteral("data"));
-    if (!recordsBefore.isEmpty())
-        writeRecords(recordFolderIn(dataHome), recordsBefore);
+    QTemporaryDir records;
+    QVERIFY(records.isValid());
+    for (qsizetype i = 0; i < recordsBefore.size(); ++i)
+        GameFixture::write(records.filePath(recordFiles.at(i)), recordsBefore.at(i));
+    BoxAnswerer answerer(name);
+    if (name.isEmpty())
+        answerer.cancelName();
+    m_endings.clear();
+    m_judgements.clear();
+    m_session = std::make_unique<GameSession>([this](int status) { m_endings << status; },
+                                              [&records] { return records.path(); });
+    // No tick but the ones this test gives.
+    m_session->window().timer()->setInterval(std::numeric_limits<int>::max());
+    m_session->start();
+    QVERIFY(QTest::qWaitForWindowActive(&m_session->window()));
+    QTRY_VERIFY(!textOf(Control::lblNum2).isEmpty());
 
-    const Run run = play(script, home, dataHome);
+    for (const QString &step : std::as_const(steps)) {
+        play(step);
+        if (QTest::currentTestFailed())
+            return;
+    }
 
-    QVERIFY2(run.exitStatus == QProcess::NormalExit && run.exitCode == 0, run.output.constData());
-    QCOMPARE(run.judgements, judgements);
-    QCOMPARE(run.boxTexts(), boxes);
-    QCOMPARE(recordsIn(recordFolderIn(dataHome)), recordsAfter);
+    QCOMPARE(m_endings, QList<int>{EXIT_SUCCESS});
+    QCOMPARE(m_judgements, judgements);
+    QCOMPARE(answerer.titles, QStringList(boxes.size(), QStringLiteral("Tavola")));
+    QStringList answered;
+    for (const BoxAnswerer::Box &box : std::as_const(answerer.boxes)) {
+        answered << box.text;
+        // The name and the greeting come before the window.
+        QCOMPARE(box.windowShown, answered.size() > 2);
+    }
+    QCOMPARE(answered, boxes);
+    QByteArrayList recordsNow;
+    for (const QString &file : recordFiles)
+        recordsNow << GameFixture::bytesOf(records.filePath(file));
+    QCOMPARE(recordsNow, recordsAfter);
 }
 
-void EndToEndTest::failureAtStartEndsBeforeTheWindowShows()
+void TestEndToEnd::play(const QString &step)
 {
-    QTemporaryDir home;
-    QVERIFY(home.isValid());
-    // A plain file where the user's data folder should be: the record folder
-    // cannot be made inside it.
-    const QString dataHome = home.filePath(QStringLiteral("not-a-folder"));
-    QFile plainFile(dataHome);
-    QVERIFY(plainFile.open(QIODevice::WriteOnly));
-    plainFile.close();
-
-    const Run run = play({"name Anna", "ok", "ok"}, home, dataHome);
-
-    QVERIFY2(run.exitStatus == QProcess::NormalExit && run.exitCode != 0, run.output.constData());
-    QVERIFY2(!run.output.contains("mismatch"), run.output.constData());
-    QCOMPARE(run.boxes.size(), 3);
-    QCOMPARE(run.boxes.at(0).text, askName);
-    QCOMPARE(run.boxes.at(1).text, greeting("Anna"));
-    const ClosedBox &failure = run.boxes.at(2);
-    QCOMPARE(failure.title, QStringLiteral("Tavola"));
-    QVERIFY2(failure.text.contains(QDir::toNativeSeparators(recordFolderIn(dataHome))), qPrintable(failure.text));
-    for (const ClosedBox &box : run.boxes)
-        QVERIFY2(!box.windowShown, qPrintable(box.text));
+    QWidget *window = &m_session->window();
+    QVERIFY(m_endings.isEmpty());
+    if (step.startsWith(QLatin1String("type "))) {
+        QTest::keyClicks(QApplication::focusWidget(), step.mid(5));
+    } else if (step == QLatin1String("enter")) {
+        pressEnter();
+    } else if (step == QLatin1String("right") || step == QLatin1String("wrong")) {
+        QString answer = rightAnswer();
+        // The right product with its last digit changed: as long as the right one.
+        if (step == QLatin1String("wrong"))
+            answer.back() = QLatin1Char(char('0' + (answer.back().digitValue() + 1) % 10));
+        QTest::keyClicks(QApplication::focusWidget(), answer);
+        pressEnter();
+    } else if (step == QLatin1String("alt+n")) {
+        QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
+        // A button pressed by its Alt key acts when it comes up again.
+        QTRY_VERIFY(textOf(Control::lblMessage).isEmpty());
+    } else if (step == QLatin1String("alt+x")) {
+        QTest::keyClick(window, Qt::Key_X, Qt::AltModifier);
+        QTRY_VERIFY(!m_endings.isEmpty());
+    } else if (step == QLatin1String("time-up")) {
+        tickUntilTheEnd();
+    } else {
+        QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+    }
 }
 
-QTEST_GUILESS_MAIN(EndToEndTest)
+void TestEndToEnd::pressEnter()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    const QString feedback = textOf(Control::lblMessage);
+    if (feedback.startsWith(QLatin1String("Esatto! ")))
+        m_judgements << QStringLiteral("right");
+    else if (feedback.startsWith(QLatin1String("Sbagliato!! ")))
+        m_judgements << QStringLiteral("wrong");
+    else
+        m_judgements << feedback;
+}
+
+void TestEndToEnd::tickUntilTheEnd()
+{
+    QTimer *timer = m_session->window().timer();
+    QVERIFY(timer->isActive());
+    for (int tick = 1; tick <= 300; ++tick)
+        QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(textOf(Control::lblconto), QStringLiteral("00:00:00"));
+    QVERIFY(m_endings.isEmpty());
+    // The 301st tick finds the clock at zero and ends the game.
+    QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(textOf(Control::lblconto), QStringLiteral("00:00:00"));
+}
+
+QString TestEndToEnd::rightAnswer() const
+{
+    return productByMovingTheComma(textOf(Control::lblNum1), textOf(Control::lblNum2));
+}
+
+QTEST_MAIN(TestEndToEnd)
 #include "tst_endtoend.moc"

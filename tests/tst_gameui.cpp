@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // A game on the real window, offscreen, played through real key events.
 class TestGameUi : public QObject

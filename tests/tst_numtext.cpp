@@ -1,4 +1,4 @@
-#include "app/Failure.h"
+#include "contracts/Failure.h"
 #include "numtext/NumText.h"
 #include "numtext/TimeSeededRandom.h"
 
@@ -45,7 +45,7 @@ private slots:
 
 namespace {
 
-QList<float> Draws(TimeSeededRandom &source, int count)
+QList<float> draws(TimeSeededRandom &source, int count)
 {
     QList<float> values;
     for (int i = 0; i < count; ++i)
@@ -53,11 +53,11 @@ QList<float> Draws(TimeSeededRandom &source, int count)
     return values;
 }
 
-QList<float> DrawsAfterReseed(double secondsSinceMidnight)
+QList<float> drawsAfterReseed(double secondsSinceMidnight)
 {
     TimeSeededRandom source([secondsSinceMidnight] { return secondsSinceMidnight; });
     source.Reseed();
-    return Draws(source, 20);
+    return draws(source, 20);
 }
 
 } // namespace
@@ -249,6 +249,7 @@ void TestNumText::textToNumberRejects()
         QFAIL("the text was read as a number");
     } catch (const Failure &failure) {
         QCOMPARE(failure.kind(), Failure::Kind::TypeMismatch);
+        QCOMPARE(QString::fromUtf8(failure.what()), failure.message());
     }
 }
 
@@ -338,10 +339,10 @@ void TestNumText::truncateFraction()
 
 void TestNumText::checkedAdd()
 {
-    QCOMPARE(CheckedAdd(32766, 1), int16_t(32767));
-    QCOMPARE(CheckedAdd(-32767, -1), int16_t(-32768));
-    QVERIFY_THROWS_EXCEPTION(Failure, CheckedAdd(32767, 1));
-    QVERIFY_THROWS_EXCEPTION(Failure, CheckedAdd(-32768, -1));
+    QCOMPARE(numtext::checkedAdd(32766, 1), int16_t(32767));
+    QCOMPARE(numtext::checkedAdd(-32767, -1), int16_t(-32768));
+    QVERIFY_THROWS_EXCEPTION(Failure, numtext::checkedAdd(32767, 1));
+    QVERIFY_THROWS_EXCEPTION(Failure, numtext::checkedAdd(-32768, -1));
 }
 
 void TestNumText::randomValueRange()
@@ -357,7 +358,7 @@ void TestNumText::randomDrawsAreWholeSteps()
 {
     TimeSeededRandom source([] { return 36000.5; });
     source.Reseed();
-    for (float value : Draws(source, 1000)) {
+    for (float value : draws(source, 1000)) {
         QVERIFY(value >= 0.0f && value < 1.0f);
         const double k = double(value) * 16777216.0;
         QCOMPARE(k, std::floor(k));
@@ -366,19 +367,19 @@ void TestNumText::randomDrawsAreWholeSteps()
 
 void TestNumText::reseedAtSameTimeRepeats()
 {
-    QCOMPARE(DrawsAfterReseed(43200.25), DrawsAfterReseed(43200.25));
+    QCOMPARE(drawsAfterReseed(43200.25), drawsAfterReseed(43200.25));
 
     TimeSeededRandom source([] { return 43200.25; });
     source.Reseed();
-    Draws(source, 5);
+    draws(source, 5);
     source.Reseed();
-    QCOMPARE(Draws(source, 20), DrawsAfterReseed(43200.25));
+    QCOMPARE(draws(source, 20), drawsAfterReseed(43200.25));
 }
 
 void TestNumText::reseedAtOtherTimeDiffers()
 {
-    QVERIFY(DrawsAfterReseed(43200.25) != DrawsAfterReseed(43200.5));
-    QVERIFY(DrawsAfterReseed(43200.25) != DrawsAfterReseed(43201.25));
+    QVERIFY(drawsAfterReseed(43200.25) != drawsAfterReseed(43200.5));
+    QVERIFY(drawsAfterReseed(43200.25) != drawsAfterReseed(43201.25));
 }
 
 QTEST_GUILESS_MAIN(TestNumText)

@@ -1,4 +1,6 @@
+#include "Draws.h"
 #include "GameFixture.h"
+#include "PupilArithmetic.h"
 #include "game/AnswerRules.h"
 #include "game/Problem.h"
 #include "numtext/NumText.h"
@@ -18,40 +20,6 @@ private slots:
     void everyFactorReadsAndMultipliesExactly();
     void posingLeavesTheWindowReadyForTyping();
 };
-
-namespace {
-
-// A draw that lands in the middle of the wanted caseDraw.
-float kindDrawFor(int caseDraw)
-{
-    return (caseDraw + 0.5f) / 60.0f;
-}
-
-// A draw that gives the wanted factor before it is cut.
-float factorDrawFor(double factor)
-{
-    return static_cast<float>((factor - 1) / 50);
-}
-
-const float largestDraw = 16777215.0f / 16777216.0f;
-
-// The exact decimal text of whole / 10^decimals, trailing zero decimals dropped
-// unless keepDecimals, the comma dropped with them.
-QString exactDecimal(qint64 whole, int decimals, bool keepDecimals = false)
-{
-    qint64 scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
-    QString fraction = QString::number(whole % scale).rightJustified(decimals, QLatin1Char('0'));
-    if (!keepDecimals) {
-        while (fraction.endsWith(QLatin1Char('0')))
-            fraction.chop(1);
-    }
-    const QString integer = QString::number(whole / scale);
-    return fraction.isEmpty() ? integer : integer + QLatin1Char(',') + fraction;
-}
-
-} // namespace
 
 void TestProblem::posesTheDrawnProblem_data()
 {
@@ -166,8 +134,8 @@ void TestProblem::everyFactorReadsAndMultipliesExactly()
             const double drawn = (steps + 0.4) / scale;
             const Problem problem = Problem::pose(int16_t(caseDraw), drawn);
 
-            const QString factor = exactDecimal(steps, kind.decimals, kind.name == 'B');
-            const QString product = exactDecimal(steps * kind.multiplier, kind.decimals);
+            const QString factor = decimalText(steps, kind.decimals, kind.name == 'B');
+            const QString product = productByMovingTheComma(QString::number(kind.multiplier), factor);
             if (problem.operandText != factor || numtext::NumberToText(problem.expectedAnswer) != product
                 || !isRightAnswer(product, problem.expectedAnswer)) {
                 QFAIL(qPrintable(QStringLiteral("kind %1, factor %2: shows %3, expects %4")

@@ -3,6 +3,7 @@
 // folder given as the only argument.
 
 #include "ui/AnswerBox.h"
+#include "ui/ApplicationSetup.h"
 #include "ui/TavolaWindow.h"
 
 #include <QApplication>
@@ -82,6 +83,7 @@ bool save(const QImage &picture, const QString &path)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    setUpApplication();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     TavolaWindow window;

@@ -1,6 +1,6 @@
 #include "ui/ControlDesign.h"
 
-#include "ui/DesignText.h"
+#include "contracts/DesignText.h"
 
 using namespace Qt::StringLiterals;
 

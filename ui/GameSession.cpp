@@ -1,7 +1,9 @@
 #include "ui/GameSession.h"
 
 #include "app/EventDelivery.h"
+#include "game/SoundCue.h"
 #include "ui/AnswerBox.h"
+#include "ui/FirstTextPaint.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -10,10 +12,12 @@
 
 GameSession::GameSession(QtToolkit::EndProcess endProcess, Tavola::RecordFolder recordFolder)
     : m_toolkit(m_window, std::move(endProcess)),
-      m_sound(m_toolkit.ProgramFolder()),
       m_tavola(m_toolkit, m_random, m_sound, std::move(recordFolder))
 {
     connectEvents();
+    new FirstTextPaint(m_window.label(Control::lblNum2), [this] {
+        QTimer::singleShot(0, &m_window, [this] { loadCues(); });
+    });
 }
 
 void GameSession::deliver(void (Tavola::*handler)())
@@ -49,7 +53,15 @@ void GameSession::start()
     m_window.activateWindow();
 }
 
+void GameSession::loadCues()
+{
+    const QString folder = m_toolkit.ProgramFolder();
+    m_sound.load({soundCuePath(folder, SoundCue::Right), soundCuePath(folder, SoundCue::Wrong)});
+}
+
 QString GameSession::standardRecordFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Named here rather than taken from the application's name, so that the
+    // folder stays the same whoever starts the game.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tavola");
 }

@@ -2,7 +2,7 @@
 
 #include "app/Tavola.h"
 #include "numtext/TimeSeededRandom.h"
-#include "ui/LazySoundPlayer.h"
+#include "ui/QtSoundPlayer.h"
 #include "ui/QtToolkit.h"
 #include "ui/TavolaWindow.h"
 
@@ -19,17 +19,22 @@ public:
     TavolaWindow &window() { return m_window; }
     Tavola &tavola() { return m_tavola; }
     QtToolkit &toolkit() { return m_toolkit; }
+    QtSoundPlayer &sound() { return m_sound; }
 
-    // Where the record files lie for this user.
+    // Where the record files lie for this user: the folder tavola in the
+    // user's data folder ($XDG_DATA_HOME/tavola).
     static QString standardRecordFolder();
 
 private:
     void connectEvents();
     void deliver(void (Tavola::*handler)());
+    // Loads both cues once the first problem is up, so that no answer waits
+    // for the sound system.
+    void loadCues();
 
     TavolaWindow m_window;
     QtToolkit m_toolkit;
-    LazySoundPlayer m_sound;
+    QtSoundPlayer m_sound;
     TimeSeededRandom m_random;
     Tavola m_tavola;
 };

@@ -8,24 +8,30 @@ QtSoundPlayer::QtSoundPlayer(QObject *parent) : QObject(parent)
 {
 }
 
-QSoundEffect *QtSoundPlayer::effectFor(const QString &path)
+void QtSoundPlayer::load(const QStringList &paths)
 {
-    // Each cue keeps its own loaded effect, so replaying it is instant.
-    const QString name = QStringLiteral("cue:") + path;
-    if (auto *known = findChild<QSoundEffect *>(name, Qt::FindDirectChildrenOnly))
-        return known;
-    auto *effect = new QSoundEffect(this);
-    effect->setObjectName(name);
-    effect->setSource(QUrl::fromLocalFile(path));
-    return effect;
+    for (const QString &path : paths) {
+        if (m_cues.contains(path) || !QFileInfo(path).isFile())
+            continue;
+        auto *effect = new QSoundEffect(this);
+        effect->setSource(QUrl::fromLocalFile(path));
+        m_cues[path] = effect;
+    }
+}
+
+QSoundEffect *QtSoundPlayer::cue(const QString &path) const
+{
+    const auto found = m_cues.find(path);
+    return found == m_cues.end() ? nullptr : found->second;
 }
 
 void QtSoundPlayer::play(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
+    QSoundEffect *next = cue(path);
+    if (!next)
         return;
     if (m_playing)
         m_playing->stop();
-    m_playing = effectFor(path);
+    m_playing = next;
     m_playing->play();
 }

@@ -1,6 +1,6 @@
 #include "ui/QtToolkit.h"
 
-#include "app/Failure.h"
+#include "contracts/Failure.h"
 #include "ui/AnswerBox.h"
 #include "ui/TavolaWindow.h"
 

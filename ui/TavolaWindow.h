@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ToolkitServices.h"
+#include "contracts/ToolkitServices.h"
 
 #include <QMainWindow>
 #include <map>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <exception>
 
@@ -10,7 +11,10 @@ class Failure : public std::exception
 public:
     enum class Kind { TypeMismatch, Overflow, File };
 
-    Failure(Kind kind, QString detail) : m_kind(kind), m_detail(std::move(detail)) {}
+    Failure(Kind kind, QString detail)
+        : m_kind(kind), m_detail(std::move(detail)), m_utf8(m_detail.toUtf8())
+    {
+    }
 
     static Failure typeMismatch(const QString &text)
     {
@@ -28,9 +32,11 @@ public:
     Kind kind() const { return m_kind; }
     // The Italian text shown to the player.
     QString message() const { return m_detail; }
-    const char *what() const noexcept override { return "Tavola failure"; }
+    // The same text, for whatever reads a std::exception.
+    const char *what() const noexcept override { return m_utf8.constData(); }
 
 private:
     Kind m_kind;
     QString m_detail;
+    QByteArray m_utf8;
 };

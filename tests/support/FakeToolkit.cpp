@@ -1,7 +1,7 @@
 #include "FakeToolkit.h"
 
-#include "app/Failure.h"
-#include "ui/DesignText.h"
+#include "contracts/Failure.h"
+#include "contracts/DesignText.h"
 
 #include <cstdlib>
 
@@ -37,11 +37,6 @@ FakeToolkit::FakeToolkit()
     enabled[Control::Timer1] = true;
 }
 
-void FakeToolkit::log(const QString &line)
-{
-    calls << line;
-}
-
 QStringList FakeToolkit::callsStartingWith(const QString &prefix) const
 {
     QStringList found;
@@ -54,7 +49,7 @@ QStringList FakeToolkit::callsStartingWith(const QString &prefix) const
 
 void FakeToolkit::SetLabelText(Control label, const QString &text)
 {
-    log(QStringLiteral("SetLabelText %1 %2").arg(controlName(label), text));
+    log([&] { return QStringLiteral("SetLabelText %1 %2").arg(controlName(label), text); });
     m_labels[label] = text;
 }
 
@@ -65,7 +60,7 @@ QString FakeToolkit::GetLabelText(Control label) const
 
 void FakeToolkit::SetBoxText(Control box, const QString &text)
 {
-    log(QStringLiteral("SetBoxText %1 %2").arg(controlName(box), text));
+    log([&] { return QStringLiteral("SetBoxText %1 %2").arg(controlName(box), text); });
     typedAnswer = text;
 }
 
@@ -76,25 +71,30 @@ QString FakeToolkit::GetBoxText(Control) const
 
 void FakeToolkit::EnableControl(Control control, bool on)
 {
-    log(QStringLiteral("EnableControl %1 %2").arg(controlName(control), on ? QStringLiteral("on") : QStringLiteral("off")));
+    log([&] {
+        const QString state = on ? QStringLiteral("on") : QStringLiteral("off");
+        return QStringLiteral("EnableControl %1 %2").arg(controlName(control), state);
+    });
     enabled[control] = on;
 }
 
 void FakeToolkit::FocusControl(Control control)
 {
-    log(QStringLiteral("FocusControl %1").arg(controlName(control)));
+    log([&] { return QStringLiteral("FocusControl %1").arg(controlName(control)); });
     focused = control;
 }
 
 void FakeToolkit::SetWindowBackground(Rgb colour)
 {
-    log(QStringLiteral("SetWindowBackground %1 %2 %3").arg(colour.red).arg(colour.green).arg(colour.blue));
+    log([&] {
+        return QStringLiteral("SetWindowBackground %1 %2 %3").arg(colour.red).arg(colour.green).arg(colour.blue);
+    });
     background = colour;
 }
 
 void FakeToolkit::SetWindowTitle(const QString &text)
 {
-    log(QStringLiteral("SetWindowTitle %1").arg(text));
+    log([&] { return QStringLiteral("SetWindowTitle %1").arg(text); });
     title = text;
 }
 
@@ -105,13 +105,13 @@ DisplayState FakeToolkit::WindowDisplayState() const
 
 void FakeToolkit::ShowMessage(const QString &text)
 {
-    log(QStringLiteral("ShowMessage %1").arg(text));
+    log([&] { return QStringLiteral("ShowMessage %1").arg(text); });
     messages << text;
 }
 
 QString FakeToolkit::AskText(const QString &prompt)
 {
-    log(QStringLiteral("AskText %1").arg(prompt));
+    log([&] { return QStringLiteral("AskText %1").arg(prompt); });
     return nameToType;
 }
 
@@ -122,7 +122,7 @@ QString FakeToolkit::ProgramFolder() const
 
 void FakeToolkit::TerminateProgram()
 {
-    log(QStringLiteral("TerminateProgram"));
+    log([&] { return QStringLiteral("TerminateProgram"); });
     terminated = true;
     if (onEnd)
         onEnd(EXIT_SUCCESS);
@@ -130,7 +130,7 @@ void FakeToolkit::TerminateProgram()
 
 void FakeToolkit::ReportFailure(const Failure &reported)
 {
-    log(QStringLiteral("ReportFailure %1").arg(reported.message()));
+    log([&] { return QStringLiteral("ReportFailure %1").arg(reported.message()); });
     failure = reported.message();
     terminated = true;
     if (onEnd)

@@ -1,3 +1,4 @@
+#include "ui/ApplicationSetup.h"
 #include "ui/GameSession.h"
 
 #include <QApplication>
@@ -5,9 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tavola"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavola"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("local.tavola.tavola"));
+    setUpApplication();
 
     GameSession session(QtToolkit::endProcessNow, GameSession::standardRecordFolder);
     session.start();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ToolkitServices.h"
+#include "contracts/ToolkitServices.h"
 
 // The text a control shows before the game gives it one.
 inline QString designText(Control control)

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/ToolkitServices.h"
+#include "contracts/ToolkitServices.h"
 
 #include <QStringList>
 #include <functional>
 #include <map>
 
 // Toolkit services without a window: keeps the controls' state, answers the
-// name box from a script and logs every call in order.
+// name box from a script and logs every call in order, unless it is quiet.
 class FakeToolkit : public ToolkitServices
 {
 public:
@@ -36,6 +36,8 @@ public:
 
     // Every call, one line each, such as "SetLabelText lblnome1 Anna".
     QStringList calls;
+    // Logs nothing, so that a benchmark times the game's own work alone.
+    bool quiet = false;
     QStringList messages;
     std::map<Control, bool> enabled;
     Control focused = Control::cmdExit;
@@ -51,7 +53,12 @@ public:
     QStringList callsStartingWith(const QString &prefix) const;
 
 private:
-    void log(const QString &line);
+    template <typename Line>
+    void log(Line line)
+    {
+        if (!quiet)
+            calls << line();
+    }
     std::map<Control, QString> m_labels;
 };
 
