@@ -1,4 +1,5 @@
 #include "ui/GameSession.h"
+#include "ui/ItalianTranslations.h"
 
 #include <QApplication>
 
@@ -6,8 +7,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavola"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavola"));
     QGuiApplication::setDesktopFileName(QStringLiteral("local.tavola.tavola"));
+    installItalianTranslations(app);
 
     GameSession session(QtToolkit::endProcessNow, GameSession::standardRecordFolder);
     session.start();

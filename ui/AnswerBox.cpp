@@ -43,6 +43,11 @@ int AnswerBox::keyCodeFor(const QKeyEvent &event)
 void AnswerBox::keyPressEvent(QKeyEvent *event)
 {
     const int code = keyCodeFor(*event);
+    // A held Enter judges once: its repeats are not new presses.
+    if (code == enterCode && event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
     if (code < 0 || !m_keyFilter) {
         QLineEdit::keyPressEvent(event);
         return;
