@@ -1,17 +1,21 @@
 #include "ui/AnswerBox.h"
 #include "ui/GameSession.h"
+#include "ui/ItalianTranslations.h"
 #include "ui/OutlinedLabel.h"
 #include "ui/PictureButton.h"
 #include "ui/TavolaWindow.h"
 
+#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +27,7 @@ class TestWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void clientArea();
@@ -60,6 +65,7 @@ private slots:
     void keysPressButtons_data();
     void keysPressButtons();
     void minimisingSetsTheTitleForGood();
+    void toolkitTextsAreItalian();
 
 private:
     template<typename T = QWidget>
@@ -135,6 +141,12 @@ QStringList coveringControls(const QWidget *surface, const QWidget *owner, const
 }
 
 } // namespace
+
+void TestWindow::initTestCase()
+{
+    // As the game does, whatever language the system speaks.
+    QVERIFY(installItalianTranslations(*QCoreApplication::instance()));
+}
 
 void TestWindow::init()
 {
@@ -790,12 +802,31 @@ void TestWindow::minimisingSetsTheTitleForGood()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), u"Gioca con le moltiplicazioni 10- 100- 1000"_s);
 
-    window.setWindowState(Qt::WindowMinimized);
-    QCOMPARE(window.windowTitle(), u"Giocare con la tavola pitagorica"_s);
-    window.setWindowState(Qt::WindowNoState);
-    QCOMPARE(window.windowTitle(), u"Giocare con la tavola pitagorica"_s);
-    window.setWindowState(Qt::WindowMaximized);
-    QCOMPARE(window.windowTitle(), u"Giocare con la tavola pitagorica"_s);
+    QCOMPARE(window.windowHandle()->title(), u"Gioca con le moltiplicazioni 10- 100- 1000"_s);
+
+    const QString later = u"Giocare con la tavola pitagorica"_s;
+    for (const Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowNoState, Qt::WindowMaximized}) {
+        window.setWindowState(state);
+        QCOMPARE(window.windowTitle(), later);
+        // What the window system is given, the same exactly.
+        QCOMPARE(window.windowHandle()->title(), later);
+    }
+}
+
+void TestWindow::toolkitTextsAreItalian()
+{
+    const std::unique_ptr<QMenu> menu(m_window->answerBox()->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            entries << action->text().section(u'\t', 0, 0).remove(u'&');
+    }
+    QCOMPARE(entries, (QStringList{u"Annulla"_s, u"Rifai"_s, u"Taglia"_s, u"Copia"_s, u"Incolla"_s, u"Elimina"_s,
+                                   u"Seleziona tutto"_s}));
+
+    const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text().remove(u'&'), u"OK"_s);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), u"Annulla"_s);
 }
 
 QTEST_MAIN(TestWindow)
