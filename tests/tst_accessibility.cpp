@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -118,13 +119,9 @@ void TestAccessibility::answerBoxTellsTheProblem()
     window.setLabelText(Control::lblNum1, QStringLiteral("100"));
     window.setLabelText(Control::lblNum2, QStringLiteral("12,345"));
     QCOMPARE(accessibleOf(window.answerBox())->text(QAccessible::Description), QStringLiteral("100 X 12,345 ="));
+    // Nothing labels the box: a screen reader would read that in place of its name.
     QCOMPARE(accessibleOf(window.answerBox())->text(QAccessible::Name), QStringLiteral("Risultato"));
-
-    QStringList labelledBy;
-    for (QObject *label : related(window.answerBox(), QAccessible::Label))
-        labelledBy << label->objectName();
-    labelledBy.sort();
-    QCOMPARE(labelledBy, (QStringList{"Label2", "Label4", "lblNum1", "lblNum2"}));
+    QVERIFY(related(window.answerBox(), QAccessible::Label).isEmpty());
 }
 
 void TestAccessibility::countsTellTheirHeadings_data()
@@ -204,13 +201,21 @@ void TestAccessibility::focusTellsTheProblemAndTheFeedback()
     QCOMPARE(heard.last().control, QStringLiteral("txtAnswer"));
     QCOMPARE(heard.last().description, problem());
 
-    // A right answer is heard as such.
+    // A right answer is heard as such; clearing the answer for the next
+    // problem moves no caret, which a screen reader would take for the
+    // focus coming back and so say nothing of the problem.
     QTest::keyClicks(session.window().answerBox(),
                      productByMovingTheComma(session.window().label(Control::lblNum1)->text(),
                                              session.window().label(Control::lblNum2)->text()));
     QTest::keyClick(session.window().answerBox(), Qt::Key_Return);
     QCOMPARE(heard.last().control, QStringLiteral("cmdNext"));
     QCOMPARE(heard.last().description, QStringLiteral("Esatto! Anna sei forte!"));
+    QSignalSpy caretMoves(session.window().answerBox(), &QLineEdit::cursorPositionChanged);
+    now += std::chrono::seconds(1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(heard.last().control, QStringLiteral("txtAnswer"));
+    QVERIFY(session.window().answerBox()->text().isEmpty());
+    QCOMPARE(caretMoves.count(), 0);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -1,5 +1,6 @@
 #include "ui/AnswerBox.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -58,4 +59,15 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         event->accept();
     else
         QLineEdit::keyPressEvent(event);
+}
+
+void AnswerBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // The caret waits at the start, so clearing the box for the next problem
+    // moves no caret: a screen reader takes a caret move in the box, just
+    // before the box takes the keyboard back, for the focus change, and then
+    // says nothing of the new problem.
+    if (event->reason() != Qt::PopupFocusReason)
+        setCursorPosition(0);
 }

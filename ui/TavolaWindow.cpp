@@ -205,10 +205,9 @@ void TavolaWindow::addStopwatch()
 
 void TavolaWindow::relateLabels()
 {
-    // The signs and the numbers of the problem label the answer box, and each
-    // heading its count.
-    for (const char *name : {"lblNum1", "Label2", "lblNum2", "Label4"})
-        m_surface->findChild<QLabel *>(QLatin1String(name))->setBuddy(m_answerBox);
+    // Each heading labels its count. The problem reaches the answer box as its
+    // description, not as labels: a screen reader would read the first label
+    // in place of the box's own name.
     for (const auto &[heading, count] : {std::pair{"Label6", Control::lblScore}, {"Label1", Control::lblScore1},
                                          {"Label3", Control::lblScore2}}) {
         QLabel *headingLabel = m_surface->findChild<QLabel *>(QLatin1String(heading));

@@ -62,7 +62,7 @@ private:
     AnswerBox *addAnswerBox();
     void addStopwatch();
     void place(QWidget *control, const ControlDesign &design);
-    // Ties each heading and sign to what it tells about, for a screen reader.
+    // Ties each heading to its count, for a screen reader.
     void relateLabels();
     void describeProblem();
 
