@@ -4,6 +4,7 @@
 #include "ui/GameSession.h"
 
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,6 +24,8 @@ private slots:
     void answerBoxFilter();
     void enterJudgesAndAltNPosesTheNext();
     void enterOnTheButtonPosesTheNext();
+    void heldEnterJudgesOnce_data();
+    void heldEnterJudgesOnce();
 
 private:
     QString textOf(Control label) const { return m_session->window().label(label)->text(); }
@@ -33,6 +36,8 @@ private:
     std::unique_ptr<BoxAnswerer> m_answerer;
     std::unique_ptr<GameSession> m_session;
     QList<int> m_endings;
+    // The time on the clock the window reads key presses by.
+    std::chrono::milliseconds m_now{0};
 };
 
 void TestGameUi::init()
@@ -41,6 +46,8 @@ void TestGameUi::init()
     m_answerer = std::make_unique<BoxAnswerer>(QStringLiteral("Anna"));
     m_session = std::make_unique<GameSession>([this](int status) { m_endings << status; },
                                               [this] { return m_records.path(); });
+    m_now = std::chrono::milliseconds(0);
+    m_session->window().setKeyClock([this] { return m_now; });
     m_session->start();
     QVERIFY(QTest::qWaitForWindowActive(&m_session->window()));
     QTRY_VERIFY(!textOf(Control::lblNum2).isEmpty());
@@ -123,9 +130,50 @@ void TestGameUi::enterOnTheButtonPosesTheNext()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(m_session->window().button(Control::cmdNext)->isEnabled());
+    m_now += EnterGuard::settleTime;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(!m_session->window().button(Control::cmdNext)->isEnabled());
     QCOMPARE(textOf(Control::lblScore2), QStringLiteral("1"));
+}
+
+void TestGameUi::heldEnterJudgesOnce_data()
+{
+    // When each Enter comes, in ms after the one that judged.
+    QTest::addColumn<QList<int>>("pressesAt");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<bool>("posesTheNext");
+
+    QTest::newRow("the key held down") << QList<int>{30, 60, 500} << true << false;
+    QTest::newRow("two more presses 30 ms apart") << QList<int>{30, 60} << false << false;
+    QTest::newRow("a press just under 200 ms later") << QList<int>{199} << false << false;
+    QTest::newRow("a new press 200 ms later") << QList<int>{200} << false << true;
+}
+
+void TestGameUi::heldEnterJudgesOnce()
+{
+    QFETCH(QList<int>, pressesAt);
+    QFETCH(bool, autoRepeat);
+    QFETCH(bool, posesTheNext);
+
+    // The repeats of a held Enter in the answer box judge nothing.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QApplication::sendEvent(box(), &repeat);
+    QCOMPARE(textOf(Control::lblScore2), QStringLiteral("0"));
+
+    QTest::keyClick(box(), Qt::Key_Return);
+    QCOMPARE(textOf(Control::lblScore2), QStringLiteral("1"));
+    QPushButton *next = m_session->window().button(Control::cmdNext);
+    QVERIFY(next->hasFocus());
+
+    const std::chrono::milliseconds judgedAt = m_now;
+    for (int at : pressesAt) {
+        m_now = judgedAt + std::chrono::milliseconds(at);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), autoRepeat);
+        QApplication::sendEvent(QApplication::focusWidget(), &enter);
+    }
+    QCOMPARE(!next->isEnabled(), posesTheNext);
+    QCOMPARE(textOf(Control::lblScore2), QStringLiteral("1"));
+    QCOMPARE(textOf(Control::lblMessage).isEmpty(), posesTheNext);
 }
 
 QTEST_MAIN(TestGameUi)

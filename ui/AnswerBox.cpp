@@ -1,5 +1,6 @@
 #include "ui/AnswerBox.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -43,6 +44,11 @@ int AnswerBox::keyCodeFor(const QKeyEvent &event)
 void AnswerBox::keyPressEvent(QKeyEvent *event)
 {
     const int code = keyCodeFor(*event);
+    // A held Enter judges once: its repeats are not new presses.
+    if (code == enterCode && event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
     if (code < 0 || !m_keyFilter) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -53,4 +59,15 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         event->accept();
     else
         QLineEdit::keyPressEvent(event);
+}
+
+void AnswerBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // The caret waits at the start, so clearing the box for the next problem
+    // moves no caret: a screen reader takes a caret move in the box, just
+    // before the box takes the keyboard back, for the focus change, and then
+    // says nothing of the new problem.
+    if (event->reason() != Qt::PopupFocusReason)
+        setCursorPosition(0);
 }

@@ -7,7 +7,8 @@
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("tavola"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavola"));
+    // No display name: on X11 Qt would append it to every window title, and
+    // the window's title is the game's own text.
     QGuiApplication::setDesktopFileName(QStringLiteral("local.tavola.tavola"));
     installItalianTranslations(*qApp);
 }

@@ -4,6 +4,11 @@
 
 #include <algorithm>
 
+namespace {
+// The room left between a control and the one it follows on its row.
+constexpr int rowGap = 4;
+} // namespace
+
 DesignLayout::DesignLayout(const QSize &clientSize, QWidget *surface) : QLayout(surface), m_clientSize(clientSize)
 {
     setContentsMargins(0, 0, 0, 0);
@@ -17,29 +22,38 @@ DesignLayout::~DesignLayout()
 
 void DesignLayout::addPlaced(QWidget *control, const QRect &place)
 {
-    add(control, place, Sizing::Fixed);
+    add(control, place, Sizing::Fixed, clientArea());
 }
 
-void DesignLayout::addFitting(QWidget *control, const QPoint &topLeft)
+void DesignLayout::addFitting(QWidget *control, const QPoint &topLeft, const QRect &room)
 {
-    add(control, QRect(topLeft, QSize()), Sizing::FitsText);
+    add(control, QRect(topLeft, QSize()), Sizing::FitsText, room);
 }
 
-void DesignLayout::addWidening(QWidget *control, const QRect &place)
+void DesignLayout::addWidening(QWidget *control, const QRect &place, const QRect &room)
 {
-    add(control, place, Sizing::WidensAboutCentre);
+    add(control, place, Sizing::WidensAboutCentre, room);
 }
 
-void DesignLayout::add(QWidget *control, const QRect &place, Sizing sizing)
+void DesignLayout::keepClearOf(QWidget *control, QWidget *before)
+{
+    for (Placement &placement : m_placements) {
+        if (placement.item->widget() == control)
+            placement.after = before;
+    }
+    invalidate();
+}
+
+void DesignLayout::add(QWidget *control, const QRect &place, Sizing sizing, const QRect &room)
 {
     addChildWidget(control);
-    m_placements.append({new QWidgetItem(control), place, sizing});
+    m_placements.append({new QWidgetItem(control), place, sizing, room});
     invalidate();
 }
 
 void DesignLayout::addItem(QLayoutItem *item)
 {
-    m_placements.append({item, item->geometry(), Sizing::Fixed});
+    m_placements.append({item, item->geometry(), Sizing::Fixed, clientArea()});
     invalidate();
 }
 
@@ -84,31 +98,47 @@ void DesignLayout::invalidate()
 
 void DesignLayout::placeAll()
 {
+    // In the order added, so a control that follows another is placed after it.
     for (const Placement &placement : std::as_const(m_placements)) {
         QWidget *control = placement.item->widget();
         if (!control)
             continue;
-        switch (placement.sizing) {
-        case Sizing::Fixed:
-            control->setGeometry(placement.place);
-            break;
-        case Sizing::FitsText:
-            control->setGeometry(QRect(placement.place.topLeft(), control->sizeHint()));
-            break;
-        case Sizing::WidensAboutCentre:
-            control->setGeometry(widenedToText(*control, placement.place));
-            break;
-        }
+        QRect place = sized(*control, placement);
+        if (placement.after)
+            place.moveLeft(std::max(place.left(), placement.after->geometry().right() + 1 + rowGap));
+        control->setGeometry(place);
     }
 }
 
-QRect DesignLayout::widenedToText(const QWidget &control, const QRect &place) const
+QRect DesignLayout::sized(const QWidget &control, const Placement &placement)
+{
+    switch (placement.sizing) {
+    case Sizing::FitsText:
+        return fittedInRoom(control, placement);
+    case Sizing::WidensAboutCentre:
+        return widenedInRoom(control, placement);
+    case Sizing::Fixed:
+        break;
+    }
+    return placement.place;
+}
+
+QRect DesignLayout::fittedInRoom(const QWidget &control, const Placement &placement)
+{
+    const QPoint corner = placement.place.topLeft();
+    const QSize wanted = control.sizeHint();
+    const QSize room(placement.room.right() + 1 - corner.x(), placement.room.bottom() + 1 - corner.y());
+    return {corner, wanted.boundedTo(room)};
+}
+
+QRect DesignLayout::widenedInRoom(const QWidget &control, const Placement &placement)
 {
     // The feedback with a long name keeps both its ends in sight.
-    const int needed = control.sizeHint().width();
-    if (needed <= place.width())
-        return place;
-    const int width = std::min(needed, m_clientSize.width());
-    const int left = std::clamp(place.center().x() - width / 2, 0, m_clientSize.width() - width);
-    return {left, place.top(), width, place.height()};
+    const QRect &place = placement.place;
+    const QRect &room = placement.room;
+    const QSize wanted = control.sizeHint();
+    const int width = std::clamp(wanted.width(), place.width(), room.width());
+    const int height = std::clamp(wanted.height(), place.height(), room.bottom() + 1 - place.top());
+    const int left = std::clamp(place.center().x() - width / 2, room.left(), room.right() + 1 - width);
+    return {left, place.top(), width, height};
 }

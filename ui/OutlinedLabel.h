@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QList>
 #include <QStaticText>
 
 // A text label that stays readable over the photograph: when its background
@@ -14,15 +15,29 @@ class OutlinedLabel : public QLabel
 public:
     explicit OutlinedLabel(QWidget *parent = nullptr);
 
+    // What the label draws: lines of its text, one under the other, and the
+    // face they are drawn in. A plain label draws its text in its own font.
+    struct Shown
+    {
+        QFont font;
+        QStringList lines;
+    };
+    virtual Shown shown() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
+    // The room the outline takes on either side of the text.
+    int outlineWidth() const;
+    // The room the frame and the margin take on either side of the text.
+    int frameRoom() const { return frameWidth() + margin(); }
+
 private:
     QColor outlineColour() const;
-    int outlineWidth() const;
-    // The text laid out once for all the strokes that draw it, until it changes.
-    const QStaticText &shapedText();
+    // The lines laid out once for all the strokes that draw them, until they change.
+    const QList<QStaticText> &shapedLines(const Shown &shown);
 
-    QStaticText m_shaped;
+    QList<QStaticText> m_shaped;
+    QFont m_shapedFont;
 };

@@ -25,7 +25,7 @@ QtToolkit::QtToolkit(TavolaWindow &window, EndProcess endProcess)
 
 void QtToolkit::SetLabelText(Control label, const QString &text)
 {
-    m_window.label(label)->setText(text);
+    m_window.setLabelText(label, text);
 }
 
 QString QtToolkit::GetLabelText(Control label) const
@@ -100,8 +100,6 @@ QString QtToolkit::AskText(const QString &prompt)
     dialog.setWindowTitle(boxTitle);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annulla"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

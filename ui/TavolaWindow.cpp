@@ -3,8 +3,10 @@
 #include "ui/AnswerBox.h"
 #include "ui/ControlDesign.h"
 #include "ui/DesignLayout.h"
+#include "ui/FeedbackLabel.h"
 #include "ui/FitLabel.h"
 #include "ui/FontSubstitutions.h"
+#include "ui/LinesLabel.h"
 #include "ui/MenuTree.h"
 #include "ui/OutlinedLabel.h"
 #include "ui/PictureButton.h"
@@ -85,10 +87,11 @@ void TavolaWindow::buildControls()
     for (const ControlDesign &design : controlDesigns())
         addControl(design);
     addStopwatch();
-    keepTypingClearOfTheFactor();
+    relateLabels();
 
     m_nextButton->setAutoDefault(true);
     m_nextButton->setEnabled(false);
+    m_enterGuard = new EnterGuard(m_nextButton);
     setTabOrder(m_exitButton, m_nextButton);
     setTabOrder(m_nextButton, m_answerBox);
     m_exitButton->setFocus();
@@ -114,17 +117,46 @@ void TavolaWindow::addControl(const ControlDesign &design)
     if (design.squarePointer)
         control->setCursor(squarePointer);
     applyColours(control, design);
-    if (design.fits)
-        m_layout->addFitting(control, design.place().topLeft());
-    else if (design.control && design.alignment & Qt::AlignHCenter)
-        m_layout->addWidening(control, design.place());
-    else
+    place(control, design);
+}
+
+void TavolaWindow::place(QWidget *control, const ControlDesign &design)
+{
+    const QRect room = design.room(m_layout->clientArea());
+    switch (design.sizing) {
+    case ControlDesign::Sizing::Fixed:
         m_layout->addPlaced(control, design.place());
+        break;
+    case ControlDesign::Sizing::FitsText:
+    case ControlDesign::Sizing::Lines:
+        m_layout->addFitting(control, design.place().topLeft(), room);
+        break;
+    case ControlDesign::Sizing::WrapsAboutCentre:
+        m_layout->addWidening(control, design.place(), room);
+        break;
+    }
+    if (!design.after.isEmpty())
+        m_layout->keepClearOf(control, m_surface->findChild<QWidget *>(design.after, Qt::FindDirectChildrenOnly));
 }
 
 QLabel *TavolaWindow::addLabel(const ControlDesign &design)
 {
-    QLabel *label = design.fits ? new FitLabel(design.place().size(), m_surface) : new OutlinedLabel(m_surface);
+    QLabel *label = nullptr;
+    const QRect room = design.room(m_layout->clientArea());
+    switch (design.sizing) {
+    case ControlDesign::Sizing::Fixed:
+        label = new OutlinedLabel(m_surface);
+        break;
+    case ControlDesign::Sizing::FitsText:
+        label = new FitLabel(design.place().size(), m_surface);
+        break;
+    case ControlDesign::Sizing::WrapsAboutCentre:
+        label = new FeedbackLabel(room.size(), m_surface);
+        break;
+    case ControlDesign::Sizing::Lines:
+        label = new LinesLabel(design.place().size(), room.size(), m_surface);
+        break;
+    }
     label->setTextFormat(Qt::PlainText);
     label->setText(design.designedText());
     label->setAlignment(design.alignment | Qt::AlignTop);
@@ -167,17 +199,47 @@ void TavolaWindow::addStopwatch()
     stopwatch->setPixmap(picture(u"stopwatch-32"_s));
     stopwatch->setToolTip(u"Clicca sotto di me per impostare il Timer"_s);
     m_layout->addPlaced(stopwatch, fromTwips({480, 1680, 480, 480}));
+    // Read between "Tempo restante" and the clock.
+    stopwatch->stackUnder(label(Control::lblconto));
 }
 
-void TavolaWindow::keepTypingClearOfTheFactor()
+void TavolaWindow::relateLabels()
 {
-    // The widest factor a problem shows: two digits, the comma, three decimals.
-    QLabel *factor = label(Control::lblNum2);
-    const int factorWidth =
-        factor->fontMetrics().horizontalAdvance(u"00,000"_s) + 2 * (factor->frameWidth() + factor->margin());
-    constexpr int gap = 4;
-    const int overlap = factor->x() + factorWidth + gap - m_answerBox->x();
-    m_answerBox->setTextMargins(qMax(0, overlap), 0, 0, 0);
+    // Each heading labels its count. The problem reaches the answer box as its
+    // description, not as labels: a screen reader would read the first label
+    // in place of the box's own name.
+    for (const auto &[heading, count] : {std::pair{"Label6", Control::lblScore}, {"Label1", Control::lblScore1},
+                                         {"Label3", Control::lblScore2}}) {
+        QLabel *headingLabel = m_surface->findChild<QLabel *>(QLatin1String(heading));
+        headingLabel->setBuddy(label(count));
+        label(count)->setAccessibleDescription(headingLabel->text());
+    }
+}
+
+void TavolaWindow::setLabelText(Control name, const QString &text)
+{
+    label(name)->setText(text);
+    switch (name) {
+    case Control::lblNum1:
+    case Control::lblNum2:
+        describeProblem();
+        break;
+    case Control::lblMessage:
+        // Read when the button takes the keyboard; no feedback: its tooltip.
+        m_nextButton->setAccessibleDescription(text);
+        break;
+    default:
+        break;
+    }
+}
+
+void TavolaWindow::describeProblem()
+{
+    QStringList problem;
+    for (const char *name : {"lblNum1", "Label2", "lblNum2", "Label4"})
+        problem << m_surface->findChild<QLabel *>(QLatin1String(name))->text();
+    const bool posed = !label(Control::lblNum1)->text().isEmpty() || !label(Control::lblNum2)->text().isEmpty();
+    m_answerBox->setAccessibleDescription(posed ? problem.join(u' ') : QString());
 }
 
 QLabel *TavolaWindow::label(Control name) const

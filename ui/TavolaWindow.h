@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/EnterGuard.h"
 #include "contracts/ToolkitServices.h"
 
 #include <QMainWindow>
@@ -29,6 +30,14 @@ public:
     QTimer *timer() const { return m_timer; }
     QWidget *control(Control name) const;
 
+    // Shows the text in the label, and tells a screen reader what it means
+    // for the controls it belongs to: the problem for the answer box, the
+    // feedback for the new-problem button that takes the keyboard after it.
+    void setLabelText(Control name, const QString &text);
+
+    // The clock that tells a bouncing Enter from a new press.
+    void setKeyClock(EnterGuard::Clock clock) { m_enterGuard->setClock(std::move(clock)); }
+
     // The colour that shows where the background picture does not reach.
     void setBackgroundColour(const QColor &colour);
 
@@ -52,9 +61,10 @@ private:
     PictureButton *addButton(const ControlDesign &design);
     AnswerBox *addAnswerBox();
     void addStopwatch();
-    // Typing starts to the right of the longest factor, which runs over the
-    // left end of the answer box.
-    void keepTypingClearOfTheFactor();
+    void place(QWidget *control, const ControlDesign &design);
+    // Ties each heading to its count, for a screen reader.
+    void relateLabels();
+    void describeProblem();
 
     PictureSurface *m_surface = nullptr;
     DesignLayout *m_layout = nullptr;
@@ -63,5 +73,6 @@ private:
     PictureButton *m_nextButton = nullptr;
     PictureButton *m_exitButton = nullptr;
     QTimer *m_timer = nullptr;
+    EnterGuard *m_enterGuard = nullptr;
     bool m_activated = false;
 };
