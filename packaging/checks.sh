@@ -5,7 +5,7 @@
 #   program_dir   the real executable's folder, below root
 #   command_dir   the folder of the command link, below root
 #   datadir       the folder of the desktop integration, below root
-#   app_id version probe   the desktop id, the project's version, the box probe
+#   app_id version probe   the desktop id, the project's version, the folder of the box answerer plugin
 # and then calls check_installed_tree, or single check_* functions, and
 # finish_checks.
 
@@ -134,7 +134,7 @@ check_game_run() {
     : >"$run/not-a-folder"
     HOME=$run/home XDG_DATA_HOME=$run/not-a-folder XDG_CONFIG_HOME=$run/home/.config \
         XDG_CACHE_HOME=$run/home/.cache XDG_RUNTIME_DIR=$run/runtime \
-        QT_QPA_PLATFORM=offscreen LD_PRELOAD=$probe \
+        QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$probe QT_QPA_GENERIC_PLUGINS=tavola-boxes:Prova \
         timeout 120 "$command_link" </dev/null >"$run/boxes.log" 2>"$run/game.log" || status=$?
 
     folder=$(sed -n 's/^folder\t//p' "$run/boxes.log")
@@ -147,7 +147,7 @@ check_game_run() {
     fi
 
     first=$(boxes_seen | head -n 1)
-    if [ "$first" = "$(printf 'name\tTavola\tCome ti chiami?')" ]; then
+    if [ "$first" = "$(printf 'Tavola\thidden\tCome ti chiami?')" ]; then
         pass "the game opens with its name box"
     else
         fail "the first box is '$first', not the name box"
@@ -155,7 +155,7 @@ check_game_run() {
 
     last=$(boxes_seen | tail -n 1)
     case $last in
-    "$(printf 'message\tTavola\t')Si è verificato un errore e il gioco deve chiudersi."*"$run/not-a-folder/tavola"*)
+    "$(printf 'Tavola\thidden\t')Si è verificato un errore e il gioco deve chiudersi."*"$run/not-a-folder/tavola"*)
         pass "the game reports the unusable record folder" ;;
     *)
         fail "the last box is '$last', not the failure report for the record folder" ;;

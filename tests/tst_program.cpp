@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,8 +46,11 @@ void TestProgram::unusableRecordFolderEndsWithAReport()
     const QByteArray errors = game.readAllStandardError();
 
     QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == EXIT_FAILURE, errors.constData());
-    const QStringList boxes =
+    const QStringList lines =
         QString::fromUtf8(game.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines.first(), QStringLiteral("folder\t") + QFileInfo(QStringLiteral(TAVOLA_PROGRAM)).absolutePath());
+    const QStringList boxes = lines.mid(1);
     QCOMPARE(boxes.size(), 3);
     QCOMPARE(boxes.at(0), QStringLiteral("box\tTavola\thidden\tCome ti chiami?"));
     QCOMPARE(boxes.at(1), QStringLiteral("box\tTavola\thidden\t Anna vediamo se sei un vero campione  "));

@@ -1,5 +1,6 @@
 #include "BoxAnswerer.h"
 
+#include <QCoreApplication>
 #include <QGenericPlugin>
 
 #include <cstdio>
@@ -7,10 +8,11 @@
 // The box answerer as a plugin that a Qt program loads as it starts, so that
 // a test can play the shipped program itself. With QT_PLUGIN_PATH naming the
 // folder above generic/ and QT_QPA_GENERIC_PLUGINS=tavola-boxes:NAME, NAME is
-// typed into the name box (no NAME cancels it), and every box answered is
-// written to standard output as "box<TAB>title<TAB>shown|hidden<TAB>text",
-// the middle field saying whether the game's window was on screen, line
-// breaks in the text written as "\n".
+// typed into the name box (no NAME cancels it). It writes to standard output
+// the program's own folder first, as "folder<TAB>path", then every box it
+// answers as "box<TAB>title<TAB>shown|hidden<TAB>text", the third field
+// saying whether the game's window was on screen, line breaks in the text
+// written as "\n".
 class BoxAnswererPlugin : public QGenericPlugin
 {
     Q_OBJECT
@@ -19,6 +21,7 @@ class BoxAnswererPlugin : public QGenericPlugin
 public:
     QObject *create(const QString &, const QString &name) override
     {
+        std::printf("folder\t%s\n", qUtf8Printable(QCoreApplication::applicationDirPath()));
         auto *answerer = new BoxAnswerer(name);
         if (name.isEmpty())
             answerer->cancelName();
