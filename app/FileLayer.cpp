@@ -164,7 +164,7 @@ struct FileLayer::OpenFile
 FileLayer::FileLayer() = default;
 FileLayer::~FileLayer() = default;
 
-int16_t FileLayer::FreeFile() const
+int16_t FileLayer::freeFile() const
 {
     int16_t number = 1;
     while (m_files.contains(number))
@@ -172,7 +172,7 @@ int16_t FileLayer::FreeFile() const
     return number;
 }
 
-void FileLayer::OpenForAppend(int16_t number, const QString &path)
+void FileLayer::openForAppend(int16_t number, const QString &path)
 {
     auto file = std::make_unique<OpenFile>();
     file->path = path;
@@ -182,7 +182,7 @@ void FileLayer::OpenForAppend(int16_t number, const QString &path)
     m_files[number] = std::move(file);
 }
 
-void FileLayer::OpenForInput(int16_t number, const QString &path)
+void FileLayer::openForInput(int16_t number, const QString &path)
 {
     auto file = std::make_unique<OpenFile>();
     file->path = path;
@@ -197,7 +197,7 @@ void FileLayer::OpenForInput(int16_t number, const QString &path)
     m_files[number] = std::move(file);
 }
 
-void FileLayer::OpenForOutput(int16_t number, const QString &path)
+void FileLayer::openForOutput(int16_t number, const QString &path)
 {
     auto file = std::make_unique<OpenFile>();
     file->path = path;
@@ -220,7 +220,7 @@ FileLayer::OpenFile &FileLayer::openFile(int16_t number) const
     return *found->second;
 }
 
-qint64 FileLayer::Length(int16_t number) const
+qint64 FileLayer::length(int16_t number) const
 {
     OpenFile &file = openFile(number);
     struct stat status {};
@@ -229,7 +229,7 @@ qint64 FileLayer::Length(int16_t number) const
     return status.st_size;
 }
 
-QString FileLayer::ReadChars(int16_t number, qint64 count)
+QString FileLayer::readChars(int16_t number, qint64 count)
 {
     return QString::fromLocal8Bit(readBytes(number, count));
 }
@@ -253,13 +253,13 @@ QByteArray FileLayer::readBytes(int16_t number, qint64 count)
     return bytes;
 }
 
-QString FileLayer::ReadStart(int16_t number)
+QString FileLayer::readStart(int16_t number)
 {
-    const qint64 length = Length(number);
-    return TextOfStart(readBytes(number, std::min(length, ReadBound)), length > ReadBound);
+    const qint64 size = length(number);
+    return textOfStart(readBytes(number, std::min(size, readBound)), size > readBound);
 }
 
-QString FileLayer::TextOfStart(const QByteArray &start, bool fileGoesOn)
+QString FileLayer::textOfStart(const QByteArray &start, bool fileGoesOn)
 {
     qsizetype end = start.size();
     if (fileGoesOn && end > 0) {
@@ -275,7 +275,7 @@ QString FileLayer::TextOfStart(const QByteArray &start, bool fileGoesOn)
     return QString::fromLocal8Bit(start.first(end));
 }
 
-void FileLayer::WriteLine(int16_t number, const QString &text)
+void FileLayer::writeLine(int16_t number, const QString &text)
 {
     OpenFile &file = openFile(number);
     const QByteArray line = text.toLocal8Bit() + "\r\n";
@@ -283,7 +283,7 @@ void FileLayer::WriteLine(int16_t number, const QString &text)
         file.fail(errno);
 }
 
-void FileLayer::Close(int16_t number)
+void FileLayer::close(int16_t number)
 {
     const auto found = m_files.find(number);
     if (found == m_files.end())
@@ -310,12 +310,12 @@ void FileLayer::Close(int16_t number)
     }
 }
 
-bool FileLayer::Exists(const QString &path)
+bool FileLayer::exists(const QString &path)
 {
     return QFileInfo::exists(path);
 }
 
-void FileLayer::MakeFolder(const QString &path)
+void FileLayer::makeFolder(const QString &path)
 {
     if (QDir().mkpath(path))
         return;
@@ -323,12 +323,12 @@ void FileLayer::MakeFolder(const QString &path)
     throw Failure::file(nativePath(path), reasonFor(path + QStringLiteral("/."), onTheWay != 0 ? onTheWay : EACCES));
 }
 
-std::unique_ptr<QLockFile> FileLayer::Lock(const QString &path)
+std::unique_ptr<QLockFile> FileLayer::lock(const QString &path)
 {
     return lockFor(path, lockWaitMs);
 }
 
-std::unique_ptr<QLockFile> FileLayer::TryLock(const QString &path)
+std::unique_ptr<QLockFile> FileLayer::tryLock(const QString &path)
 {
     try {
         return lockFor(path, lockWaitMs);
@@ -337,12 +337,12 @@ std::unique_ptr<QLockFile> FileLayer::TryLock(const QString &path)
     }
 }
 
-bool FileLayer::HasLeftovers(const QString &path)
+bool FileLayer::hasLeftovers(const QString &path)
 {
     return !leftoversOf(path).isEmpty() || QFileInfo::exists(path + QStringLiteral(".lock"));
 }
 
-void FileLayer::RemoveLeftovers(const QString &path)
+void FileLayer::removeLeftovers(const QString &path)
 {
     for (const QString &leftover : leftoversOf(path))
         QFile::remove(leftover);

@@ -15,50 +15,50 @@ class FileLayer
 public:
     // How much of a file is ever read: a record is a few lines, and whatever
     // else a file holds is not worth the time and memory of a start-up.
-    static constexpr qint64 ReadBound = 4096;
+    static constexpr qint64 readBound = 4096;
 
     FileLayer();
     ~FileLayer();
 
     // A number that no open file uses.
-    int16_t FreeFile() const;
+    int16_t freeFile() const;
     // Opens for adding at the end; creates the file empty when it is missing.
-    void OpenForAppend(int16_t number, const QString &path);
+    void openForAppend(int16_t number, const QString &path);
     // Opens an existing file for reading from its start.
-    void OpenForInput(int16_t number, const QString &path);
-    // Opens for writing anew. The old content stays whole until Close has the
+    void openForInput(int16_t number, const QString &path);
+    // Opens for writing anew. The old content stays whole until close has the
     // new one safely on disk and puts it in its place at once.
-    void OpenForOutput(int16_t number, const QString &path);
+    void openForOutput(int16_t number, const QString &path);
     // Size of the open file in bytes.
-    qint64 Length(int16_t number) const;
+    qint64 length(int16_t number) const;
     // Reads up to count bytes as text in the system's 8-bit encoding.
-    QString ReadChars(int16_t number, qint64 count);
-    // The start of the open input file as text: all of it up to ReadBound
+    QString readChars(int16_t number, qint64 count);
+    // The start of the open input file as text: all of it up to readBound
     // bytes; a longer file is cut there, back to its last whole character.
-    QString ReadStart(int16_t number);
+    QString readStart(int16_t number);
     // Writes the text, then carriage return and line feed.
-    void WriteLine(int16_t number, const QString &text);
-    void Close(int16_t number);
+    void writeLine(int16_t number, const QString &text);
+    void close(int16_t number);
 
     // Whether anything lies at the path.
-    static bool Exists(const QString &path);
+    static bool exists(const QString &path);
     // Creates the folder and the folders above it that are missing.
-    static void MakeFolder(const QString &path);
+    static void makeFolder(const QString &path);
 
     // Keeps every other process that locks the same path waiting until the
     // returned lock is gone; the lock file lies beside the path.
-    static std::unique_ptr<QLockFile> Lock(const QString &path);
+    static std::unique_ptr<QLockFile> lock(const QString &path);
     // Like Lock, but gives no lock instead of failing.
-    static std::unique_ptr<QLockFile> TryLock(const QString &path);
+    static std::unique_ptr<QLockFile> tryLock(const QString &path);
     // Whether a save that never finished left a temporary file for the path,
     // or a lock file (the lock goes with the next lock and unlock).
-    static bool HasLeftovers(const QString &path);
+    static bool hasLeftovers(const QString &path);
     // Removes those temporary files; hold the path's lock meanwhile.
-    static void RemoveLeftovers(const QString &path);
+    static void removeLeftovers(const QString &path);
 
     // The text of a file's first bytes; when the file goes on, a character
     // split at the end is left out.
-    static QString TextOfStart(const QByteArray &start, bool fileGoesOn);
+    static QString textOfStart(const QByteArray &start, bool fileGoesOn);
 
 private:
     struct OpenFile;

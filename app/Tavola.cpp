@@ -140,8 +140,8 @@ bool Tavola::saveIfStillBest(double score)
 {
     // Another game may have stored a better record since this one started:
     // while this game holds the lock, no other one checks or saves.
-    const std::unique_ptr<QLockFile> lock = m_files.Lock(scoreFilePath());
-    const QString storedNow = FileLayer::Exists(scoreFilePath()) ? Leggifiletxt(scoreFilePath()) : QString();
+    const std::unique_ptr<QLockFile> lock = m_files.lock(scoreFilePath());
+    const QString storedNow = FileLayer::exists(scoreFilePath()) ? Leggifiletxt(scoreFilePath()) : QString();
     if (!(numtext::LeadingNumber(storedNow) < score))
         return false;
     writeRecordFile(scoreFilePath(), m_toolkit.GetLabelText(Control::lblScore));
@@ -151,11 +151,11 @@ bool Tavola::saveIfStillBest(double score)
 
 void Tavola::writeRecordFile(const QString &path, const QString &line)
 {
-    fileNumber = m_files.FreeFile();
-    m_files.OpenForOutput(fileNumber, path);
+    fileNumber = m_files.freeFile();
+    m_files.openForOutput(fileNumber, path);
     recordLine = line;
-    m_files.WriteLine(fileNumber, recordLine);
-    m_files.Close(fileNumber);
+    m_files.writeLine(fileNumber, recordLine);
+    m_files.close(fileNumber);
 }
 
 void Tavola::StartClock()
@@ -174,39 +174,39 @@ void Tavola::PlayWav(const QString &path)
 QString Tavola::GetSystemDir()
 {
     const QString folder = m_recordFolder();
-    FileLayer::MakeFolder(folder);
+    FileLayer::makeFolder(folder);
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 void Tavola::createRecordFiles()
 {
-    fileNumber = m_files.FreeFile();
-    m_files.OpenForAppend(fileNumber, scoreFilePath());
-    m_files.Close(fileNumber);
-    m_files.OpenForAppend(fileNumber, nameFilePath());
-    m_files.Close(fileNumber);
+    fileNumber = m_files.freeFile();
+    m_files.openForAppend(fileNumber, scoreFilePath());
+    m_files.close(fileNumber);
+    m_files.openForAppend(fileNumber, nameFilePath());
+    m_files.close(fileNumber);
 }
 
 void Tavola::removeLeftovers()
 {
     const QString record[] = {scoreFilePath(), nameFilePath()};
-    if (!FileLayer::HasLeftovers(record[0]) && !FileLayer::HasLeftovers(record[1]))
+    if (!FileLayer::hasLeftovers(record[0]) && !FileLayer::hasLeftovers(record[1]))
         return;
     // Under the lock, a temporary file is no other game's save in progress.
     // A folder nobody can write to keeps them: the game does not need that.
-    const std::unique_ptr<QLockFile> lock = FileLayer::TryLock(record[0]);
+    const std::unique_ptr<QLockFile> lock = FileLayer::tryLock(record[0]);
     if (!lock)
         return;
     for (const QString &path : record)
-        FileLayer::RemoveLeftovers(path);
+        FileLayer::removeLeftovers(path);
 }
 
 QString Tavola::Leggifiletxt(const QString &nomefile)
 {
-    const int16_t number = m_files.FreeFile();
-    m_files.OpenForInput(number, nomefile);
-    const QString content = m_files.ReadStart(number);
-    m_files.Close(number);
+    const int16_t number = m_files.freeFile();
+    m_files.openForInput(number, nomefile);
+    const QString content = m_files.readStart(number);
+    m_files.close(number);
     return content;
 }
 

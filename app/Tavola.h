@@ -31,7 +31,7 @@ public:
 
     // The record folder, with one separator at its end.
     QString GetSystemDir();
-    // The content of a file up to FileLayer::ReadBound bytes, line endings
+    // The content of a file up to FileLayer::readBound bytes, line endings
     // included: all of any real record.
     QString Leggifiletxt(const QString &nomefile);
 

@@ -1,5 +1,6 @@
 #include "ChildGame.h"
 
+#include "Draws.h"
 #include "FakeToolkit.h"
 #include "RecordingSound.h"
 #include "ScriptedRandom.h"
@@ -86,7 +87,7 @@ void ChildGame::runChild(const Play &play, int ready, int go, int report)
 
     toolkit.nameToType = play.name;
     deliverEvent(toolkit, [&] { tavola.Form_Load(); });
-    random.values = {0.51694f, 5.5f / 60}; // 10 x 26,8
+    random.values = {problem268.factor, problem268.kind}; // 10 x 26,8
     deliverEvent(toolkit, [&] { tavola.Form_Activate(); });
     for (int i = 0; i < play.rightAnswers; ++i) {
         toolkit.typedAnswer = QStringLiteral("268");

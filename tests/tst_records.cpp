@@ -1,3 +1,4 @@
+#include "Draws.h"
 #include "GameFixture.h"
 #include "app/EventDelivery.h"
 #include "app/FileLayer.h"
@@ -27,7 +28,7 @@ enum class Ending { Exit, TimeUp };
 // Plays rightAnswers right answers, then ends the game.
 void playAndEnd(GameFixture &game, int rightAnswers, Ending ending)
 {
-    game.start(game.toolkit.nameToType, 0.51694f, 5.5f / 60); // 10 x 26,8
+    game.start(game.toolkit.nameToType, problem268.factor, problem268.kind); // 10 x 26,8
     for (int i = 0; i < rightAnswers; ++i)
         game.answer(QStringLiteral("268"));
     game.toolkit.messages.clear();
@@ -145,8 +146,8 @@ void TestRecords::unwrittenRecordLeavesTheOldFileWhole()
     {
         // The program dies between opening the record and closing it.
         FileLayer files;
-        files.OpenForOutput(1, path);
-        files.WriteLine(1, QStringLiteral("13"));
+        files.openForOutput(1, path);
+        files.writeLine(1, QStringLiteral("13"));
         QCOMPARE(GameFixture::bytesOf(path), QByteArray("12\r\n"));
     }
     QCOMPARE(GameFixture::bytesOf(path), QByteArray("12\r\n"));
@@ -161,7 +162,7 @@ void TestRecords::failedNameFileKeepsTheNewScore()
     // Something takes the name file's place while the game runs.
     QFile::remove(game.nameFile());
     QVERIFY(QDir(game.folder.path()).mkdir(QStringLiteral("nquarzel.txt")));
-    game.random.values = {0.51694f, 5.5f / 60};
+    game.random.values = {problem268.factor, problem268.kind};
     game.tavola.Form_Activate();
     game.answer(QStringLiteral("268"));
 

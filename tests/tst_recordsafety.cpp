@@ -1,4 +1,5 @@
 #include "ChildGame.h"
+#include "Draws.h"
 #include "GameFixture.h"
 #include "app/FileLayer.h"
 
@@ -216,7 +217,7 @@ void TestRecordSafety::longFilesAreReadOnlyToTheBound_data()
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QString>("shown");
 
-    const qsizetype bound = FileLayer::ReadBound;
+    const qsizetype bound = FileLayer::readBound;
     const QByteArray fill(bound - 1, 'a');
     QTest::newRow("exactly the bound") << QByteArray(bound, 'n') << QString(bound, u'n');
     QTest::newRow("cut after the bound") << QByteArray(bound, 'n') + "ome\r\n" << QString(bound, u'n');
@@ -260,8 +261,8 @@ void TestRecordSafety::hugeScoreFileCountsItsLeadingNumber()
         huge += line;
     GameFixture::write(game.scoreFile(), huge);
 
-    game.start(QStringLiteral("Luca"), 0.51694f, 5.5f / 60); // 10 x 26,8
-    QCOMPARE(game.toolkit.GetLabelText(Control::lblpunti), QString::fromLatin1(huge.first(FileLayer::ReadBound)));
+    game.start(QStringLiteral("Luca"), problem268.factor, problem268.kind); // 10 x 26,8
+    QCOMPARE(game.toolkit.GetLabelText(Control::lblpunti), QString::fromLatin1(huge.first(FileLayer::readBound)));
     for (int i = 0; i < rightAnswers; ++i)
         game.answer(QStringLiteral("268"));
     game.toolkit.messages.clear();

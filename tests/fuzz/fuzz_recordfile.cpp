@@ -25,10 +25,10 @@ void write(const QString &path, const QByteArray &bytes)
 // The label a start-up gives a file must be the text of its first bytes.
 void expectStartShown(const QString &shown, const QByteArray &file)
 {
-    const bool goesOn = file.size() > FileLayer::ReadBound;
-    if (shown != FileLayer::TextOfStart(file.first(std::min<qsizetype>(file.size(), FileLayer::ReadBound)), goesOn))
+    const bool goesOn = file.size() > FileLayer::readBound;
+    if (shown != FileLayer::textOfStart(file.first(std::min<qsizetype>(file.size(), FileLayer::readBound)), goesOn))
         std::abort();
-    if (shown.toUtf8().size() > 3 * FileLayer::ReadBound)
+    if (shown.toUtf8().size() > 3 * FileLayer::readBound)
         std::abort();
 }
 
@@ -61,6 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // What the end of a game counts as the stored record.
     [[maybe_unused]] volatile double record = numtext::LeadingNumber(shownScore);
     // A cut anywhere in the bytes, as a longer file would have it.
-    [[maybe_unused]] const QString cut = FileLayer::TextOfStart(rest, true);
+    [[maybe_unused]] const QString cut = FileLayer::textOfStart(rest, true);
     return 0;
 }
