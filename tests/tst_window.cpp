@@ -84,7 +84,6 @@ namespace {
 const QColor yellow(255, 255, 0);
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
-const QColor cyan(0, 255, 255);
 const QColor silver(192, 192, 192);
 
 QImage imageOf(const QPixmap &pixmap)
