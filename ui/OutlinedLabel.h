@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QStaticText>
 
@@ -23,6 +24,12 @@ private:
     int outlineWidth() const;
     // The text laid out once for all the strokes that draw it, until it changes.
     const QStaticText &shapedText();
+    // The outline of the text, all its strokes in one picture, drawn again
+    // only when the text, font or shade changes.
+    const QImage &outline(const QStaticText &shaped, int room);
 
     QStaticText m_shaped;
+    QImage m_outline;
+    QString m_outlineText;
+    QColor m_outlineShade;
 };
