@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QList>
 #include <QStaticText>
@@ -38,6 +39,16 @@ private:
     // The lines laid out once for all the strokes that draw them, until they change.
     const QList<QStaticText> &shapedLines(const Shown &shown);
 
+    // Where each line of the label is drawn, inside its contents.
+    QList<QPoint> lineOrigins(const QList<QStaticText> &lines, const QFont &font) const;
+    // The outline of the lines, all their strokes in one picture that reaches
+    // room beyond the label on every side, drawn again only when the lines,
+    // their places or the shade change.
+    const QImage &outline(const QList<QStaticText> &lines, const QList<QPoint> &origins, const QFont &font, int room);
+
     QList<QStaticText> m_shaped;
     QFont m_shapedFont;
+    QImage m_outline;
+    QList<QPoint> m_outlineOrigins;
+    QColor m_outlineShade;
 };

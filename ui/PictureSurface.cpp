@@ -26,8 +26,12 @@ PictureSurface::PictureSurface(const QString &picturePath, QWidget *parent)
 
 void PictureSurface::setColour(const QColor &colour)
 {
+    if (colour == m_colour)
+        return;
     m_colour = colour;
-    update();
+    // The colour shows only where an opaque picture does not reach.
+    const QImage &picture = m_picture.get();
+    update(picture.hasAlphaChannel() ? QRegion(rect()) : QRegion(rect()).subtracted(picture.rect()));
 }
 
 void PictureSurface::paintEvent(QPaintEvent *event)
